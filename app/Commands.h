@@ -1,0 +1,12 @@
+// Sub-commands of the kalder tool.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kalder::app {
+
+// Runs the command named by args[0]; returns the process exit code.
+int run(const std::vector<std::string>& args);
+
+}  // namespace kalder::app

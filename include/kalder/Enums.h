@@ -1,0 +1,113 @@
+// Public enumeration constants. Each group carries the prefix "pr" and a group code;
+// the values are those callers of the component pass and store in documents.
+// Later families add their groups here as they land.
+#pragma once
+
+#include <cstdint>
+
+namespace kalder {
+
+// Printer scale units of ConvertToTwip / ConvertFromTwip.
+enum PrinterScaleType : std::int32_t { prTwip = 1, prInch = 5, prMillimeter = 6, prCentimeter = 7 };
+
+// Key comparison of FastCollection.
+enum CompareModes : std::int32_t { CompareText = 0, CompareBinary = 1 };
+
+enum eOrientation : std::int32_t { prORPortrait = 1, prORLandscape = 2 };
+
+enum eLeadingType : std::int32_t { prLTPercent = 1, prLTAbsolute = 2, prLTIncrement = 3 };
+
+enum ePageNoType : std::int32_t { prPTArabic = 0, prPTRoman = 1 };
+
+enum eLineBox : std::int32_t { prLBLine = 0, prLBBox = 1, prLBBoxFill = 2 };
+
+enum eAutoStep : std::int32_t { prASNone = 0, prASLine = 1, prASPage = 2, prASInside = 3, prASCopypage = 4 };
+
+enum eAlignType : std::int32_t { prALLeft = 0, prALRight = 1, prALCenter = 2, prALJustify = 3 };
+
+enum OutputType : std::int32_t {
+    prOTDefault = 0,
+    prOTPrinter = 1,
+    prOTScreen = 2,
+    prOTStructured = 3,
+    prOTTextFile = 4,
+    prOTRTFFile = 5,
+    prOTHTMLFile = 6,
+    prOTBITMAPFile = 7,
+    prOTJPEGFile = 8,
+    prOTPrinterDialog = 9,
+    prOTPDFFile = 10,
+};
+
+// Paper sizes; the twip sizes of each are in the document's paper-size table.
+enum ePaperSize : std::int32_t {
+    prPSLetter = 1,
+    prPSLetterSmall = 2,
+    prPSTabloid = 3,
+    prPSLedger = 4,
+    prPSLegal = 5,
+    prPSStatement = 6,
+    prPSExecutive = 7,
+    prPSA3 = 8,
+    prPSA4 = 9,
+    prPSA4Small = 10,
+    prPSA5 = 11,
+    prPSB4 = 12,
+    prPSB5 = 13,
+    prPSFolio = 14,
+    prPSQuarto = 15,
+    prPS10x14 = 16,
+    prPS11x17 = 17,
+    prPSNote = 18,
+    prPSEnv9 = 19,
+    prPSEnv10 = 20,
+    prPSEnv11 = 21,
+    prPSEnv12 = 22,
+    prPSEnv14 = 23,
+    prPSCSheet = 24,
+    prPSDSheet = 25,
+    prPSESheet = 26,
+    prPSEnvDL = 27,
+    prPSEnvC5 = 28,
+    prPSEnvC3 = 29,
+    prPSEnvC4 = 30,
+    prPSEnvC6 = 31,
+    prPSEnvC65 = 32,
+    prPSEnvB4 = 33,
+    prPSEnvB5 = 34,
+    prPSEnvB6 = 35,
+    prPSEnvItaly = 36,
+    prPSEnvMonarch = 37,
+    prPSEnvPersonal = 38,
+    prPSFanfoldUS = 39,
+    prPSFanfoldStdGerman = 40,
+    prPSFanfoldLglGerman = 41,
+    prPSUserDefine = 42,
+};
+
+// Element kind numbers: ElementType of every element, the "Type" of its XML form.
+enum ElementKind : std::int32_t {
+    ekLine = 1,
+    ekEllipse = 2,
+    ekGraphicText = 3,
+    ekParaText = 4,
+    ekSymbol = 5,
+    ekWindowsForm = 6,
+    ekBarCode = 7,
+    ekPicture = 8,
+    ekArrow = 9,
+    ekPageNo = 10,
+    ekReference = 11,
+    ekPSet = 12,
+    ekPolygon = 13,
+    ekRoundRect = 14,
+    ekChangeStyle = 15,
+};
+
+// Vertex of a polygon.
+struct POLYVERT {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+};
+
+}  // namespace kalder

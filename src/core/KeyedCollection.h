@@ -1,0 +1,276 @@
+// KeyedCollection<T>: an ordered collection of values with optional string keys. Positions
+// are direct (an index array); keys are found through a hash table whose bucket count
+// doubles with the item count, so a key lookup costs one hash and a short chain walk at any
+// size. It is the structure behind FastCollection and behind the document's pages, frames,
+// elements and styles, without boxing the values.
+//
+// Positions in this interface are 1-based, as the public collections count them.
+// Keys compare without regard to case under CompareText (the default) and exactly under
+// CompareBinary. Errors are AutomationErrors with the source "FastCollection." followed by
+// the member name: 457 for a key already used, 381 for a position or key that is not there,
+// 387 for a change of compare mode while items are held, 5 for a bad Before/After position.
+// Every failing call leaves the collection as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kalder/AutomationError.h"
+#include "kalder/Enums.h"
+
+namespace kalder {
+
+// Key as compared under CompareText: case-folded (ASCII fast path, Unicode folding otherwise).
+std::string foldKeyCase(std::string_view key);
+
+template <class T>
+class KeyedCollection {
+    struct Node {
+        T value;
+        std::string key;
+        std::string match;  // the key as compared: folded under CompareText
+        std::size_t hash = 0;
+        std::size_t pos = 0;  // 0-based position in order_
+        Node* next = nullptr;
+    };
+
+public:
+    static constexpr std::size_t kInitialBuckets = 2048;
+    static constexpr std::int32_t kInitialStep = 4000;
+
+    explicit KeyedCollection(CompareModes mode = CompareText) : mode_(mode), buckets_(kInitialBuckets, nullptr) {}
+    KeyedCollection(const KeyedCollection&) = delete;
+    KeyedCollection& operator=(const KeyedCollection&) = delete;
+    KeyedCollection(KeyedCollection&&) noexcept = default;
+    KeyedCollection& operator=(KeyedCollection&&) noexcept = default;
+
+    std::int32_t Count() const noexcept { return static_cast<std::int32_t>(order_.size()); }
+    std::size_t size() const noexcept { return order_.size(); }
+    bool empty() const noexcept { return order_.empty(); }
+
+    CompareModes compareMode() const noexcept { return mode_; }
+    void setCompareMode(CompareModes mode) {
+        if (!order_.empty())
+            throw AutomationError(err::SetNotPermitted, "FastCollection.CompareMode (Let)",
+                                  "Cannot change CompareMode. The collection contains items.");
+        mode_ = mode;
+    }
+
+    // Growth step of the index array, as stored (see FastCollection::Increment).
+    std::int32_t step() const noexcept { return step_; }
+    void setStep(std::int32_t step) noexcept { step_ = step; }
+
+    // Appends; returns the stored value.
+    T& add(T value, std::string_view key = {}) { return insert(order_.size(), std::move(value), key); }
+
+    // Inserts so that the new item is at 1-based position `before` (Count + 1 appends).
+    T& insertAt(std::int32_t position, T value, std::string_view key = {}) {
+        if (position < 1 || position > Count() + 1) raiseStandard(err::InvalidCall, "FastCollection.Add");
+        return insert(static_cast<std::size_t>(position - 1), std::move(value), key);
+    }
+
+    T* find(std::string_view key) noexcept {
+        Node* n = lookup(key);
+        return n ? &n->value : nullptr;
+    }
+    const T* find(std::string_view key) const noexcept {
+        const Node* n = lookup(key);
+        return n ? &n->value : nullptr;
+    }
+    bool contains(std::string_view key) const noexcept { return lookup(key) != nullptr; }
+
+    // 1-based position of the key, 0 when absent.
+    std::int32_t indexOf(std::string_view key) const noexcept {
+        const Node* n = lookup(key);
+        return n ? static_cast<std::int32_t>(n->pos + 1) : 0;
+    }
+
+    T& at(std::int32_t position, const char* member = "ItemByIndex") { return node(position, member).value; }
+    const T& at(std::int32_t position, const char* member = "ItemByIndex") const {
+        return const_cast<KeyedCollection*>(this)->node(position, member).value;
+    }
+    T& byKey(std::string_view key, const char* member = "ItemByKey") {
+        Node* n = lookup(key);
+        if (!n) raiseStandard(err::InvalidPropertyIndex, std::string("FastCollection.") + member);
+        return n->value;
+    }
+
+    const std::string& keyAt(std::int32_t position) const {
+        return const_cast<KeyedCollection*>(this)->node(position, "Key (Get)").key;
+    }
+
+    // Gives the item at `position` a new key ("" removes its key).
+    void rename(std::int32_t position, std::string_view newKey) {
+        Node& n = node(position, "Key (LET)");
+        std::string match = matchOf(newKey);
+        if (!newKey.empty()) {
+            Node* other = lookup(newKey);
+            if (other && other != &n) raiseStandard(err::DuplicateKey, "FastCollection.Key (LET)");
+        }
+        if (!n.key.empty()) unlink(n);
+        n.key = std::string(newKey);
+        n.match = std::move(match);
+        if (!n.key.empty()) link(n);
+    }
+
+    void removeAt(std::int32_t position, const char* member = "RemoveByIndex") {
+        Node& n = node(position, member);
+        if (!n.key.empty()) unlink(n);
+        std::size_t pos = n.pos;
+        order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(pos));
+        renumberFrom(pos);
+    }
+    // Removes the item with that key; false when there is none.
+    bool removeKey(std::string_view key) {
+        const Node* n = lookup(key);
+        if (!n) return false;
+        removeAt(static_cast<std::int32_t>(n->pos + 1));
+        return true;
+    }
+
+    void clear() noexcept {
+        order_.clear();
+        std::fill(buckets_.begin(), buckets_.end(), nullptr);
+        keyed_ = 0;
+    }
+
+    std::vector<std::string> keys() const {
+        std::vector<std::string> out;
+        out.reserve(order_.size());
+        for (const auto& n : order_) out.push_back(n->key);
+        return out;
+    }
+
+    // Range-for over the values in order.
+    template <class NodeIt, class V>
+    class Iter {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = std::remove_const_t<V>;
+        using difference_type = std::ptrdiff_t;
+        using pointer = V*;
+        using reference = V&;
+        Iter() = default;
+        explicit Iter(NodeIt it) : it_(it) {}
+        reference operator*() const { return (*it_)->value; }
+        pointer operator->() const { return &(*it_)->value; }
+        Iter& operator++() { ++it_; return *this; }
+        Iter operator++(int) { Iter t = *this; ++it_; return t; }
+        Iter& operator--() { --it_; return *this; }
+        difference_type operator-(const Iter& o) const { return it_ - o.it_; }
+        Iter operator+(difference_type d) const { return Iter(it_ + d); }
+        bool operator==(const Iter& o) const { return it_ == o.it_; }
+        const std::string& key() const { return (*it_)->key; }
+    private:
+        NodeIt it_{};
+    };
+    using iterator = Iter<typename std::vector<std::unique_ptr<Node>>::iterator, T>;
+    using const_iterator = Iter<typename std::vector<std::unique_ptr<Node>>::const_iterator, const T>;
+    iterator begin() { return iterator(order_.begin()); }
+    iterator end() { return iterator(order_.end()); }
+    const_iterator begin() const { return const_iterator(order_.begin()); }
+    const_iterator end() const { return const_iterator(order_.end()); }
+
+private:
+    std::string matchOf(std::string_view key) const {
+        return mode_ == CompareText ? foldKeyCase(key) : std::string(key);
+    }
+    static std::size_t hashOf(std::string_view match) noexcept { return std::hash<std::string_view>{}(match); }
+
+    Node* lookup(std::string_view key) const noexcept {
+        if (key.empty() || keyed_ == 0) return nullptr;
+        std::string match;
+        try {
+            match = matchOf(key);
+        } catch (...) {
+            return nullptr;
+        }
+        std::size_t h = hashOf(match);
+        for (Node* n = buckets_[h & (buckets_.size() - 1)]; n; n = n->next)
+            if (n->hash == h && n->match == match) return n;
+        return nullptr;
+    }
+
+    Node& node(std::int32_t position, const char* member) {
+        if (position < 1 || position > Count())
+            raiseStandard(err::InvalidPropertyIndex, std::string("FastCollection.") + member);
+        return *order_[static_cast<std::size_t>(position - 1)];
+    }
+
+    T& insert(std::size_t pos, T value, std::string_view key) {
+        try {
+            if (!key.empty() && lookup(key)) raiseStandard(err::DuplicateKey, "FastCollection.Add");
+            auto n = std::make_unique<Node>(Node{std::move(value), std::string(key), matchOf(key), 0, pos, nullptr});
+            if (!key.empty()) {
+                n->hash = hashOf(n->match);
+                if (keyed_ + 1 > buckets_.size()) rehash(buckets_.size() * 2);
+            }
+            if (order_.size() == order_.capacity()) {
+                // The index array grows by the step at least; beyond that by half its size, so
+                // that a million adds stay linear rather than quadratic.
+                std::size_t grow = std::max<std::size_t>(static_cast<std::size_t>(std::max(step_, 4)),
+                                                         order_.capacity() / 2);
+                order_.reserve(order_.capacity() + grow);
+            }
+            Node* raw = n.get();
+            order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(pos), std::move(n));
+            if (pos + 1 != order_.size()) renumberFrom(pos);
+            if (!raw->key.empty()) link(*raw);
+            return raw->value;
+        } catch (const std::bad_alloc&) {
+            raiseStandard(err::OutOfMemory, "FastCollection.Add");
+        }
+    }
+
+    void renumberFrom(std::size_t pos) noexcept {
+        for (std::size_t i = pos; i < order_.size(); ++i) order_[i]->pos = i;
+    }
+
+    void link(Node& n) noexcept {
+        n.hash = hashOf(n.match);
+        Node*& head = buckets_[n.hash & (buckets_.size() - 1)];
+        // Append to the chain so that, as documented, the first key added wins on equal keys.
+        Node** slot = &head;
+        while (*slot) slot = &(*slot)->next;
+        n.next = nullptr;
+        *slot = &n;
+        ++keyed_;
+    }
+
+    void unlink(Node& n) noexcept {
+        Node** slot = &buckets_[n.hash & (buckets_.size() - 1)];
+        while (*slot && *slot != &n) slot = &(*slot)->next;
+        if (*slot) {
+            *slot = n.next;
+            --keyed_;
+        }
+        n.next = nullptr;
+    }
+
+    void rehash(std::size_t count) {
+        std::vector<Node*> fresh(count, nullptr);
+        // Relink in item order so that chains keep insertion order.
+        for (auto& up : order_) {
+            Node& n = *up;
+            if (n.key.empty()) continue;
+            Node** slot = &fresh[n.hash & (count - 1)];
+            while (*slot) slot = &(*slot)->next;
+            n.next = nullptr;
+            *slot = &n;
+        }
+        buckets_.swap(fresh);
+    }
+
+    CompareModes mode_;
+    std::int32_t step_ = kInitialStep;
+    std::vector<std::unique_ptr<Node>> order_;
+    std::vector<Node*> buckets_;
+    std::size_t keyed_ = 0;
+};
+
+}  // namespace kalder
