@@ -1,0 +1,204 @@
+// kalder::Preview: builds a document call by call and ends it to one destination.
+//
+// Each Preview object holds one document; a new Preview starts with page "Page 1", its
+// standard frames ("inside", "WholePage"), the six named styles and the current attributes
+// of "Heading5". Measures are twips, or strings with a unit ("1 in", "10 mm", "12 pt").
+// Optional arguments are Variants that default to missing.
+//
+// Failures are kalder::AutomationError. Many builder properties follow the automation
+// habit of not passing failures on: a bad measure leaves the old value and the operation
+// goes on with its next step. Each member says where it raises.
+//
+// The members are grouped by family; each family is defined in the folder that owns it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "kalder/AutomationError.h"
+#include "kalder/Enums.h"
+#include "kalder/Variant.h"
+
+namespace pugi {
+class xml_document;
+}
+
+namespace kalder {
+
+class cDocument;
+
+class Preview {
+public:
+    Preview();
+    ~Preview();
+    Preview(const Preview&) = delete;
+    Preview& operator=(const Preview&) = delete;
+
+    // ---- Measures ----------------------------------------------------------------------
+    // A measure rounded to whole twips (half to even). Error 1000 "CTwips" for a unit that
+    // is not in, mm, cm, tw or pt; 13 for a number part that is no number; 6 on overflow.
+    std::int32_t C_Twips(const Variant& value) const;
+    float ConvertToTwip(std::int32_t prScale, float value) const;
+    float ConvertFromTwip(std::int32_t prScale, float value) const;
+
+    // ---- Pages -------------------------------------------------------------------------
+    // Starts the document over with one page "Page 1". Error 897 "AddFirstPage" "More than
+    // one page" when the document already has two or more pages.
+    std::string AddFirstPage(const Variant& MarginLeft = Variant::missing(),
+                             const Variant& MarginRight = Variant::missing(),
+                             const Variant& MarginTop = Variant::missing(),
+                             const Variant& MarginBottom = Variant::missing(),
+                             const Variant& vPHS = Variant::missing(), const Variant& vPFS = Variant::missing(),
+                             const Variant& vPageSize = Variant::missing());
+    // Adds a page "Page n" (n = page count + 1) and makes its "inside" frame current. A page
+    // size of 0 or none takes the document's. When the computed key is already used (after
+    // DeletePage), nothing is added, that page becomes current and the result is "".
+    std::string AddPage(const Variant& vMarginLeft = Variant::missing(),
+                        const Variant& vMarginRight = Variant::missing(),
+                        const Variant& vMarginTop = Variant::missing(),
+                        const Variant& vMarginBottom = Variant::missing(), const Variant& vPHS = Variant::missing(),
+                        const Variant& vPFS = Variant::missing(), const Variant& vPageSize = Variant::missing());
+    std::string NewPage(const Variant& vMarginLeft = Variant::missing(),
+                        const Variant& vMarginRight = Variant::missing(),
+                        const Variant& vMarginTop = Variant::missing(),
+                        const Variant& vMarginBottom = Variant::missing(), const Variant& vPHS = Variant::missing(),
+                        const Variant& vPFS = Variant::missing());
+    // A new page copying an existing one (the current page when OldPage is ""): geometry,
+    // style and frames with their elements, except the "inside" frame, which starts empty.
+    std::string AddPageTemplate(const std::string& OldPage = "");
+
+    // ---- Frames and position ------------------------------------------------------------
+    // A frame on the current page (page coordinates), made current. A name already used on
+    // the page adds nothing, leaves the current frame as it was and returns "".
+    std::string AddFrame(const std::string& Name, const Variant& vxp, const Variant& vyp, const Variant& vw,
+                         const Variant& vh);
+    // Reading with no current page first creates one (margins 0.5/1/0.5/1 in, header 0.75 in).
+    std::string CurrentPage();
+    void CurrentPage(const std::string& key);
+    std::string CurrentFrame() const;  // in lower case
+    void CurrentFrame(const std::string& key);
+    std::int32_t CurrentX() const;
+    void CurrentX(std::int32_t x);
+    std::int32_t CurrentY() const;
+    void CurrentY(std::int32_t y);
+    std::int32_t FrameLeft() const;
+    void FrameLeft(const Variant& v);
+    std::int32_t FrameTop() const;
+    void FrameTop(const Variant& v);
+    std::int32_t FrameWidth() const;
+    void FrameWidth(const Variant& v);
+    std::int32_t FrameHeight() const;
+    void FrameHeight(const Variant& v);
+    bool ShowBorder() const;
+    void ShowBorder(bool show);
+    std::int32_t BorderColor() const;
+    void BorderColor(std::int32_t color);
+
+    // ---- Page geometry of the current page ----------------------------------------------
+    std::int32_t PageMarginLeft() const;
+    void PageMarginLeft(const Variant& v);
+    std::int32_t PageMarginRight() const;
+    void PageMarginRight(const Variant& v);
+    std::int32_t PageMarginTop() const;
+    void PageMarginTop(const Variant& v);
+    std::int32_t PageMarginBottom() const;
+    void PageMarginBottom(const Variant& v);
+    std::int32_t PageHeaderSize() const;  // setting it above 0 creates the "header" frame
+    void PageHeaderSize(const Variant& v);
+    std::int32_t PageFooterSize() const;  // setting it above 0 creates the "footer" frame
+    void PageFooterSize(const Variant& v);
+    std::int32_t PageInsideLeft() const;
+    std::int32_t PageInsideTop() const;
+    std::int32_t PageInsideRight() const;
+    std::int32_t PageInsideBottom() const;
+    std::int32_t PageInsideWidth() const;
+    std::int32_t PageInsideHeight() const;
+    std::int32_t PageWidth() const;
+    void PageWidth(std::int32_t width);  // the user size, used with prPSUserDefine
+    std::int32_t PageHeight() const;
+    void PageHeight(std::int32_t height);
+    std::int32_t PageSize() const;
+    void PageSize(std::int32_t size);
+    std::int32_t Orientation() const;
+    void Orientation(std::int32_t orientation);
+
+    // ---- Document -----------------------------------------------------------------------
+    void DocInfoSet(const std::string& Item, const std::string& Value);
+    std::string DocInfoGet(const std::string& Item) const;  // "not found" when absent
+    std::int32_t TotalPages() const;
+    void KillDoc();
+    // Pages are numbered from 1; nEnd = -1 means start alone.
+    void DeletePage(std::int32_t start, std::int32_t nEnd = -1);
+    void ClearPage(std::int32_t start, std::int32_t nEnd = -1);
+    void ClearFrame();
+
+    // ---- Styles and current attributes ---------------------------------------------------
+    // Font sizes: a plain number is points (12 -> 240 twips), a string with a unit a measure.
+    std::string AddStyle(const std::string& Name, const Variant& FontName = Variant::missing(),
+                         const Variant& FontSize = Variant::missing(), const Variant& Bold = Variant::missing(),
+                         const Variant& Underline = Variant::missing(), const Variant& Italic = Variant::missing(),
+                         const Variant& ForeColor = Variant::missing(), const Variant& BackColor = Variant::missing());
+    // Error 5 for a property name ModifyStyle does not know.
+    void ModifyStyle(const std::string& Style, const std::string& Prop, const Variant& NewValue);
+    void ApplyStyle(const std::string& Name);
+    std::string GetStyle(const std::string& Name, bool Line = false) const;
+    std::string GetAllStyles() const;
+
+    // Each set changes the current frame's running attributes and records a style-change
+    // element, so that the change takes effect at that point when drawn or exported.
+    std::string FontName() const;
+    void FontName(const std::string& name);
+    float FontSize() const;  // points
+    void FontSize(const Variant& size);
+    bool FontBold() const;
+    void FontBold(bool v);
+    bool FontItalic() const;
+    void FontItalic(bool v);
+    bool FontUnderline() const;
+    void FontUnderline(bool v);
+    bool FontStrikethru() const;
+    void FontStrikethru(bool v);
+    std::int32_t ForeColor() const;
+    void ForeColor(std::int32_t color);
+    std::int32_t BackColor() const;
+    void BackColor(std::int32_t color);
+    std::int32_t FillColor() const;
+    void FillColor(std::int32_t color);
+    std::int32_t FillStyle() const;
+    void FillStyle(std::int32_t style);
+    std::int32_t LineColor() const;
+    void LineColor(std::int32_t color);
+    std::int32_t LineType() const;
+    void LineType(std::int32_t type);
+    std::int32_t DrawWidth() const;  // twips
+    void DrawWidth(std::int32_t width);
+    std::int32_t TextRotation() const;  // tenths of a degree
+    void TextRotation(std::int32_t rotation);
+    std::int32_t LeadingType() const;
+    void LeadingType(std::int32_t type);
+    double LeadingVal() const;
+    void LeadingVal(double value);
+    std::int32_t Charset() const;
+    void Charset(std::int32_t charset);
+
+    // ---- XML document format --------------------------------------------------------------
+    // Writes the document; the file appears only when complete.
+    void SaveXML(const std::string& Filename) const;
+    std::string SaveXMLString() const;
+    // Replaces the document by the one described. Error -98 "Kalder" "Can not load the XML
+    // file : ..." when it cannot be loaded; what was read up to the failure stays loaded.
+    void LoadXML(const std::string& xml);
+    void LoadXML(const pugi::xml_document& xml);
+    // A file that cannot be read or parsed raises -98 and leaves the current document as it was.
+    void LoadXMLFromFile(const std::string& Filename);
+
+    // ---- The document tree, for the project's own tools and exporters -------------------------
+    cDocument& document() noexcept { return *doc_; }
+    const cDocument& document() const noexcept { return *doc_; }
+
+private:
+    std::unique_ptr<cDocument> doc_;
+};
+
+}  // namespace kalder

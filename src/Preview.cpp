@@ -1,0 +1,19 @@
+// The Preview object's life and the measure family; the other families are defined in the
+// folder that owns them (document/PreviewBuilder.cpp, document/PreviewStyles.cpp, ...).
+#include "kalder/Preview.h"
+
+#include "core/Twips.h"
+#include "document/cDocument.h"
+
+namespace kalder {
+
+Preview::Preview() : doc_(std::make_unique<cDocument>()) {}
+Preview::~Preview() = default;
+
+std::int32_t Preview::C_Twips(const Variant& value) const { return kalder::C_Twips(value); }
+float Preview::ConvertToTwip(std::int32_t prScale, float value) const { return kalder::ConvertToTwip(prScale, value); }
+float Preview::ConvertFromTwip(std::int32_t prScale, float value) const {
+    return kalder::ConvertFromTwip(prScale, value);
+}
+
+}  // namespace kalder

@@ -1,0 +1,24 @@
+// The whole document as XML: writing it as a pugixml DOM or as text, and reading it back.
+#pragma once
+
+#include <string>
+
+#include <pugixml.hpp>
+
+namespace kalder {
+
+class cDocument;
+
+// Adds the XML declaration and the <Document> element to an empty DOM.
+void saveDocumentXml(const cDocument& doc, pugi::xml_document& dom);
+std::string documentXmlString(const cDocument& doc);
+
+// Fills a new document from a <Document> element: its pages are discarded first, its own
+// "CreationDate" item stays before the loaded information items. Throws the failure that
+// stopped the load (AutomationError); what was read before it stays in `doc`.
+void loadDocumentXml(cDocument& doc, pugi::xml_node root);
+
+// "line L, column C" of a byte offset in a text.
+std::string describeOffset(const char* text, std::size_t size, std::ptrdiff_t offset);
+
+}  // namespace kalder

@@ -1,0 +1,92 @@
+// The XML document format family of Preview: saving to a file or a string, loading from a
+// DOM, a string or a file.
+#include "kalder/Preview.h"
+
+#include <pugixml.hpp>
+
+#include "core/AtomicFile.h"
+#include "document/DocumentXml.h"
+#include "document/XmlItems.h"
+#include "document/cDocument.h"
+
+namespace kalder {
+
+namespace {
+
+class SinkWriter final : public pugi::xml_writer {
+public:
+    explicit SinkWriter(AtomicFile& file) : file_(file) {}
+    void write(const void* data, size_t size) override { file_.write(data, size); }
+
+private:
+    AtomicFile& file_;
+};
+
+[[noreturn]] void cannotLoad(const std::string& why) {
+    throw AutomationError(-98, "Kalder", "Can not load the XML file : " + why);
+}
+
+// Loads into a new document that replaces the current one whether or not the load completes,
+// so that what was read before a failure stays loaded, as documented.
+void loadInto(std::unique_ptr<cDocument>& doc, const pugi::xml_document& dom) {
+    auto fresh = std::make_unique<cDocument>();
+    try {
+        loadDocumentXml(*fresh, dom.document_element());
+    } catch (const AutomationError& e) {
+        doc = std::move(fresh);
+        if (e.number() == -98) cannotLoad(e.description());
+        cannotLoad(e.description().empty() ? standardErrorText(e.number()) : e.description());
+    } catch (const std::exception& e) {
+        doc = std::move(fresh);
+        cannotLoad(e.what());
+    }
+    doc = std::move(fresh);
+}
+
+}  // namespace
+
+void Preview::SaveXML(const std::string& Filename) const {
+    if (Filename.empty()) throw AutomationError(-69, "Kalder", "The filename is missing");
+    pugi::xml_document dom;
+    saveDocumentXml(*doc_, dom);
+    AtomicFile file(Filename, "SaveXML");
+    SinkWriter writer(file);
+    dom.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    file.commit();
+}
+
+std::string Preview::SaveXMLString() const { return documentXmlString(*doc_); }
+
+void Preview::LoadXML(const pugi::xml_document& xml) { loadInto(doc_, xml); }
+
+void Preview::LoadXML(const std::string& xml) {
+    pugi::xml_document dom;
+    pugi::xml_parse_result res = dom.load_buffer(xml.data(), xml.size(), kXmlParseOptions, pugi::encoding_utf8);
+    if (!res) cannotLoad(std::string(res.description()) + " at " + describeOffset(xml.data(), xml.size(), res.offset));
+    loadInto(doc_, dom);
+}
+
+void Preview::LoadXMLFromFile(const std::string& Filename) {
+    if (Filename.empty()) throw AutomationError(-69, "Kalder", "The filename is missing");
+    pugi::xml_document dom;
+    pugi::xml_parse_result res = dom.load_file(Filename.c_str(), kXmlParseOptions, pugi::encoding_utf8);
+    if (res.status == pugi::status_file_not_found || res.status == pugi::status_io_error)
+        cannotLoad(Filename + ": " + res.description());
+    if (!res) {
+        // Report the position in the file's text.
+        std::string where = "offset " + std::to_string(res.offset);
+        if (std::FILE* f = std::fopen(Filename.c_str(), "rb")) {
+            std::string text;
+            char buf[65536];
+            std::size_t n;
+            while (text.size() < static_cast<std::size_t>(res.offset) && (n = std::fread(buf, 1, sizeof buf, f)) > 0)
+                text.append(buf, n);
+            std::fclose(f);
+            where = describeOffset(text.data(), text.size(), res.offset);
+        }
+        cannotLoad(Filename + ": " + res.description() + " at " + where);
+    }
+    loadInto(doc_, dom);
+}
+
+}  // namespace kalder

@@ -1,0 +1,147 @@
+#include "document/XmlItems.h"
+
+#include <charconv>
+
+#include "core/Locale.h"
+#include "kalder/AutomationError.h"
+
+namespace kalder {
+
+void ItemWriter::item(std::string_view name, std::int32_t value) {
+    char buf[16];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    text(name, std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
+}
+void ItemWriter::item(std::string_view name, float value) { text(name, formatNumber(value, 7)); }
+void ItemWriter::item(std::string_view name, double value) { text(name, formatNumber(value, 15)); }
+void ItemWriter::item(std::string_view name, bool value) { text(name, value ? "True" : "False"); }
+void ItemWriter::item(std::string_view name, std::string_view value) { text(name, value); }
+
+void ItemWriter::item(std::string_view name, const Variant& value) {
+    switch (value.type()) {
+        case Variant::Type::Integer:
+        case Variant::Type::Long:
+        case Variant::Type::Single:
+        case Variant::Type::Double:
+        case Variant::Type::String:
+        case Variant::Type::Boolean: text(name, value.toString()); return;
+        default: {
+            std::string shown;
+            try {
+                shown = value.toString();
+            } catch (const AutomationError&) {
+            }
+            throw AutomationError(999, "SaveItemXML", "Item not saved : " + shown);
+        }
+    }
+}
+
+void DomItemWriter::open(std::string_view name,
+                         std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
+    pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
+    for (const auto& [k, v] : attributes) n.append_attribute(std::string(k).c_str()).set_value(std::string(v).c_str());
+    stack_.push_back(n);
+}
+
+void DomItemWriter::close() {
+    if (stack_.size() > 1) stack_.pop_back();
+}
+
+void DomItemWriter::text(std::string_view name, std::string_view value) {
+    pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
+    n.append_child(pugi::node_pcdata).set_value(std::string(value).c_str());
+}
+
+void appendEscaped(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#13;"; break;
+            default: out += c;
+        }
+    }
+}
+
+void StringItemWriter::open(std::string_view name,
+                            std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
+    out_ += '<';
+    out_ += name;
+    for (const auto& [k, v] : attributes) {
+        out_ += ' ';
+        out_ += k;
+        out_ += "=\"";
+        appendEscaped(out_, v);
+        out_ += '"';
+    }
+    out_ += '>';
+    open_.emplace_back(name);
+}
+
+void StringItemWriter::close() {
+    if (open_.empty()) return;
+    out_ += "</";
+    out_ += open_.back();
+    out_ += '>';
+    open_.pop_back();
+}
+
+void StringItemWriter::text(std::string_view name, std::string_view value) {
+    out_ += '<';
+    out_ += name;
+    out_ += '>';
+    appendEscaped(out_, value);
+    out_ += "</";
+    out_ += name;
+    out_ += '>';
+}
+
+std::string_view ItemReader::rawText(const char* name) const {
+    return node_.child(name).text().get();
+}
+
+std::int32_t ItemReader::Long(const char* name) const {
+    std::string_view t = trimBlanks(rawText(name));
+    if (t.empty()) return 0;
+    std::int32_t v = 0;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (res.ec == std::errc{} && res.ptr == t.data() + t.size()) return v;  // the common case, fast
+    return Variant(std::string(t)).toLong();
+}
+
+std::int16_t ItemReader::Integer(const char* name) const {
+    std::string_view t = trimBlanks(rawText(name));
+    return t.empty() ? std::int16_t{0} : Variant(std::string(t)).toInteger();
+}
+
+float ItemReader::Single(const char* name) const {
+    std::string_view t = trimBlanks(rawText(name));
+    return t.empty() ? 0.0f : Variant(std::string(t)).toSingle();
+}
+
+double ItemReader::Double(const char* name) const {
+    std::string_view t = trimBlanks(rawText(name));
+    return t.empty() ? 0.0 : Variant(std::string(t)).toDouble();
+}
+
+bool ItemReader::Boolean(const char* name) const {
+    return lowerAscii(trimBlanks(rawText(name))) == "true";
+}
+
+std::string ItemReader::String(const char* name) const { return std::string(rawText(name)); }
+
+Variant ItemReader::item(const char* name, Variant::Type type) const {
+    switch (type) {
+        case Variant::Type::Integer: return Integer(name);
+        case Variant::Type::Long: return Long(name);
+        case Variant::Type::Single: return Single(name);
+        case Variant::Type::Double: return Double(name);
+        case Variant::Type::String: return String(name);
+        case Variant::Type::Boolean: return Boolean(name);
+        default: throw AutomationError(998, "LoadItemXML", std::string("Item not loaded : ") + name);
+    }
+}
+
+}  // namespace kalder

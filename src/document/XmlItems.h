@@ -1,0 +1,114 @@
+// The item encoding shared by every object's XML form. An item is a child element whose
+// name is the item name and whose text is the value:
+//   numbers  -> text in the user locale's number format (read back with the same format)
+//   strings  -> the text itself, escaped as XML character data
+//   booleans -> "True" / "False" (read back case-insensitively; anything else is false)
+// A value of another type cannot be written: error 999 "SaveItemXML" "Item not saved : ".
+// Reading asks for a type; a missing item gives 0, "" or false; asking for a type that
+// items do not have fails with 998 "LoadItemXML" "Item not loaded : <name>".
+//
+// Every object writes its form once, to an ItemWriter; the DOM writer and the string writer
+// turn the same calls into a pugixml tree or into markup text, so the two forms cannot drift.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "kalder/Variant.h"
+
+namespace kalder {
+
+class ItemWriter {
+public:
+    virtual ~ItemWriter() = default;
+
+    // Opens a child element with attributes (each written as text); close() ends it.
+    virtual void open(std::string_view name,
+                      std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) = 0;
+    virtual void close() = 0;
+
+    void item(std::string_view name, std::int32_t value);
+    void item(std::string_view name, float value);
+    void item(std::string_view name, double value);
+    void item(std::string_view name, bool value);
+    void item(std::string_view name, std::string_view value);
+    void item(std::string_view name, const std::string& value) { item(name, std::string_view(value)); }
+    void item(std::string_view name, const char* value) { item(name, std::string_view(value)); }
+    // By the value's type; error 999 for a type items cannot hold.
+    void item(std::string_view name, const Variant& value);
+
+protected:
+    // Writes one item whose text is already encoded.
+    virtual void text(std::string_view name, std::string_view value) = 0;
+};
+
+// Appends to a pugixml node.
+class DomItemWriter final : public ItemWriter {
+public:
+    explicit DomItemWriter(pugi::xml_node parent) { stack_.push_back(parent); }
+    void open(std::string_view name,
+              std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
+    void close() override;
+
+protected:
+    void text(std::string_view name, std::string_view value) override;
+
+private:
+    std::vector<pugi::xml_node> stack_;
+};
+
+// Appends markup text to a string.
+class StringItemWriter final : public ItemWriter {
+public:
+    explicit StringItemWriter(std::string& out) : out_(out) {}
+    void open(std::string_view name,
+              std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
+    void close() override;
+
+protected:
+    void text(std::string_view name, std::string_view value) override;
+
+private:
+    std::string& out_;
+    std::vector<std::string> open_;
+};
+
+// Escapes text as XML character data (also usable inside double-quoted attributes).
+void appendEscaped(std::string& out, std::string_view text);
+
+// Reads the items of one element.
+class ItemReader {
+public:
+    explicit ItemReader(pugi::xml_node node) : node_(node) {}
+
+    pugi::xml_node node() const { return node_; }
+    bool exists() const { return static_cast<bool>(node_); }
+
+    std::int32_t Long(const char* name) const;
+    std::int16_t Integer(const char* name) const;
+    float Single(const char* name) const;
+    double Double(const char* name) const;
+    bool Boolean(const char* name) const;
+    std::string String(const char* name) const;
+    bool has(const char* name) const { return static_cast<bool>(node_.child(name)); }
+
+    // By a requested type: Integer, Long, Single, Double, String, Boolean; 998 otherwise.
+    Variant item(const char* name, Variant::Type type) const;
+
+    std::string attribute(const char* name) const { return node_.attribute(name).value(); }
+    ItemReader child(const char* name) const { return ItemReader(node_.child(name)); }
+
+private:
+    std::string_view rawText(const char* name) const;
+    pugi::xml_node node_;
+};
+
+// Parse options for documents: whitespace-only items and CR characters survive a round trip.
+constexpr unsigned kXmlParseOptions = (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_ws_pcdata_single;
+
+}  // namespace kalder

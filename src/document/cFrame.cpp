@@ -1,0 +1,106 @@
+#include "document/cFrame.h"
+
+#include "document/StyleXml.h"
+#include "document/XmlItems.h"
+#include "document/cChangeStyle.h"
+
+namespace kalder {
+
+ElementPtr cElements::Add(std::string_view key, std::int32_t elementType) {
+    auto e = std::make_shared<cElement>(elementType);
+    AddElement(e, key);
+    return e;
+}
+
+void cElements::AddElement(const ElementPtr& element, std::string_view key) {
+    items_.add(element, key);
+    element->Key(std::string(key));
+}
+
+void cFrame::setStyle(const cStyle& style) {
+    Style = style;
+    CurrentStyle = style;
+}
+
+std::string cFrame::nextElementKey() const { return "El " + std::to_string(elements_.Count() + 1); }
+
+std::string cFrame::addElement(const ElementPtr& element) {
+    std::string key = nextElementKey();
+    elements_.AddElement(element, key);
+    return key;
+}
+
+std::string cFrame::AddChangeStyle(const cStyle& style) { return addElement(std::make_shared<cChangeStyle>(style)); }
+
+std::shared_ptr<cFrame> cFrame::Copy(bool withElements) const {
+    auto f = std::make_shared<cFrame>();
+    f->Key = Key;
+    f->xPos = xPos;
+    f->yPos = yPos;
+    f->Width = Width;
+    f->Height = Height;
+    f->Border = Border;
+    f->ShowBorder = ShowBorder;
+    f->Style = Style;
+    f->CurrentStyle = CurrentStyle;
+    f->Rotation = Rotation;
+    f->FrameType = FrameType;
+    if (withElements)
+        for (const ElementPtr& e : elements_) f->elements_.AddElement(e->Copy(), e->Key());
+    return f;
+}
+
+void cFrame::writeXml(ItemWriter& out) const {
+    out.open("Frame", {{"Key", Key}});
+    out.item("FrameType", FrameType);
+    out.item("xPos", xPos);
+    out.item("yPos", yPos);
+    out.item("Width", Width);
+    out.item("Height", Height);
+    out.open("Border");
+    saveLineStyle(out, Border);
+    out.close();
+    out.item("ShowBorder", ShowBorder);
+    out.item("Rotation", Rotation);
+    saveStyle(out, Style);
+    out.open("Elements");
+    for (const ElementPtr& e : elements_) e->writeXml(out);
+    out.close();
+    out.close();
+}
+
+void cFrame::loadXml(const ItemReader& in) {
+    Key = in.attribute("Key");
+    setStyle(loadStyle(in.child("Style")));
+    FrameType = in.Long("FrameType");
+    xPos = in.Long("xPos");
+    yPos = in.Long("yPos");
+    Width = in.Long("Width");
+    Height = in.Long("Height");
+    Border = loadLineStyle(in.child("Border"));
+    ShowBorder = in.Boolean("ShowBorder");
+    Rotation = in.Long("Rotation");
+}
+
+std::shared_ptr<cFrame> cFrames::Add(std::string_view name, std::int32_t frameType) {
+    if (frameType >= 0 && frameType <= 4)
+        for (const auto& f : *this)
+            if (f->FrameType == frameType) return nullptr;
+    auto f = std::make_shared<cFrame>();
+    f->FrameType = frameType;
+    f->Key = std::string(name);
+    if (frameType == kFrameUnderlay && Count() > 0)
+        items_.insertAt(1, f, name);
+    else
+        items_.add(f, name);
+    return f;
+}
+
+bool cFrames::AddFrame(const std::shared_ptr<cFrame>& frame, std::string_view key) {
+    if (items_.contains(key)) return false;
+    items_.add(frame, key);
+    frame->Key = std::string(key);
+    return true;
+}
+
+}  // namespace kalder

@@ -1,0 +1,167 @@
+#include "document/cPage.h"
+
+#include <limits>
+
+#include "document/PaperSizes.h"
+#include "document/StyleXml.h"
+#include "document/XmlItems.h"
+#include "kalder/Enums.h"
+
+namespace kalder {
+
+namespace {
+// Stores a + b - c ... when it fits 32 bits; otherwise the field keeps its value.
+void setChecked(std::int32_t& field, long long value) {
+    if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max())
+        field = static_cast<std::int32_t>(value);
+}
+}  // namespace
+
+void cPage::PageSize(std::int32_t size) {
+    pageSize_ = size;
+    SetInside();
+}
+
+std::int32_t cPage::PageWidth() const noexcept {
+    PaperExtent e = paperExtent(pageSize_, userWidth_, userHeight_);
+    return Style.Orientation == prORLandscape ? e.height : e.width;
+}
+
+std::int32_t cPage::PageHeight() const noexcept {
+    PaperExtent e = paperExtent(pageSize_, userWidth_, userHeight_);
+    return Style.Orientation == prORLandscape ? e.width : e.height;
+}
+
+std::int32_t cPage::PageInsideWidth() const noexcept { return PageInsideRight - PageInsideLeft; }
+std::int32_t cPage::PageInsideHeight() const noexcept { return PageInsideBottom - PageInsideTop; }
+
+void cPage::placeStandardFrame(cFrame& f) const {
+    const long long width = static_cast<long long>(PageInsideRight) - PageInsideLeft;
+    switch (f.FrameType) {
+        case kFrameInside:
+            f.xPos = PageInsideLeft;
+            f.yPos = PageInsideTop;
+            setChecked(f.Width, width);
+            setChecked(f.Height, static_cast<long long>(PageInsideBottom) - PageInsideTop);
+            break;
+        case kFrameHeader:
+            f.xPos = PageMarginLeft;
+            f.yPos = PageMarginTop;
+            setChecked(f.Width, width);
+            f.Height = PageHeaderSize;
+            break;
+        case kFrameFooter:
+            f.xPos = PageMarginLeft;
+            f.yPos = PageInsideBottom;
+            setChecked(f.Width, width);
+            f.Height = PageFooterSize;
+            break;
+        default:
+            f.xPos = 0;
+            f.yPos = 0;
+            f.Width = PageWidth();
+            f.Height = PageHeight();
+    }
+}
+
+void cPage::SetInside() {
+    PageInsideLeft = PageMarginLeft;
+    setChecked(PageInsideTop, static_cast<long long>(PageMarginTop) + PageHeaderSize);
+    setChecked(PageInsideRight, static_cast<long long>(PageWidth()) - PageMarginRight);
+    setChecked(PageInsideBottom, static_cast<long long>(PageHeight()) - PageMarginBottom - PageFooterSize);
+    for (const auto& f : frames_) f->Style.Orientation = Style.Orientation;
+    // "WholePage" keeps the size it was created with.
+    for (const char* name : {"inside", "header", "footer"})
+        if (auto f = frames_.Item(name)) placeStandardFrame(*f);
+}
+
+std::shared_ptr<cFrame> cPage::addStandardFrame(std::string_view name, std::int32_t type) {
+    auto f = frames_.Add(name, type);
+    if (f) {
+        f->setStyle(Style);
+        placeStandardFrame(*f);
+    }
+    return f;
+}
+
+void cPage::Init() {
+    SetInside();
+    addStandardFrame("inside", kFrameInside);
+    addStandardFrame("WholePage", kFrameWholePage);
+    if (PageHeaderSize > 0) addStandardFrame("header", kFrameHeader);
+    if (PageFooterSize > 0) addStandardFrame("footer", kFrameFooter);
+}
+
+void cPage::SetHeader() {
+    SetInside();
+    if (PageHeaderSize > 0 && !frames_.Contains("header")) addStandardFrame("header", kFrameHeader);
+}
+
+void cPage::SetFooter() {
+    SetInside();
+    if (PageFooterSize > 0 && !frames_.Contains("footer")) addStandardFrame("footer", kFrameFooter);
+}
+
+std::shared_ptr<cFrame> cPage::AddFrame(std::string_view name) {
+    auto f = std::make_shared<cFrame>();
+    f->setStyle(Style);
+    return frames_.AddFrame(f, name) ? f : nullptr;
+}
+
+void cPage::Clear() {
+    for (const auto& f : frames_) f->Clear();
+    frames_.Clear();
+}
+
+void cPage::writeXml(ItemWriter& out) const {
+    out.open("Page", {{"Key", Key}});
+    saveStyle(out, Style);
+    out.item("PageSize", pageSize_);
+    out.item("LogicalPageNo", LogicalPageNo);
+    out.item("PageNoType", PageNoType);
+    out.item("PageMarginLeft", PageMarginLeft);
+    out.item("PageMarginTop", PageMarginTop);
+    out.item("PageMarginRight", PageMarginRight);
+    out.item("PageMarginBottom", PageMarginBottom);
+    out.item("PageHeaderSize", PageHeaderSize);
+    out.item("PageFooterSize", PageFooterSize);
+    out.item("PageWidth", PageWidth());
+    out.item("PageHeight", PageHeight());
+    out.open("Printable");
+    saveLineStyle(out, Printable);
+    out.close();
+    out.item("ShowPrintable", ShowPrintable);
+    out.open("Frames");
+    for (const auto& f : frames_) f->writeXml(out);
+    out.close();
+    out.close();
+}
+
+void cPage::loadXml(const ItemReader& in) {
+    Key = in.attribute("Key");
+    Style = loadStyle(in.child("Style"));
+    pageSize_ = in.Long("PageSize");
+    LogicalPageNo = in.Long("LogicalPageNo");
+    PageNoType = in.Long("PageNoType");
+    PageMarginLeft = in.Long("PageMarginLeft");
+    PageMarginTop = in.Long("PageMarginTop");
+    PageMarginRight = in.Long("PageMarginRight");
+    PageMarginBottom = in.Long("PageMarginBottom");
+    PageHeaderSize = in.Long("PageHeaderSize");
+    PageFooterSize = in.Long("PageFooterSize");
+    // The saved sheet size becomes the user size, so a user-defined sheet comes back as it
+    // was. It was written as seen (swapped in landscape); the user size is kept portrait.
+    const bool landscape = Style.Orientation == prORLandscape;
+    userWidth_ = in.Long(landscape ? "PageHeight" : "PageWidth");
+    userHeight_ = in.Long(landscape ? "PageWidth" : "PageHeight");
+    SetInside();
+    Printable = loadLineStyle(in.child("Printable"));
+    ShowPrintable = in.Boolean("ShowPrintable");
+}
+
+void cPages::AddPage(const std::shared_ptr<cPage>& page, std::string_view key) {
+    items_.add(page, key);
+    page->Key = std::string(key);
+}
+
+}  // namespace kalder
