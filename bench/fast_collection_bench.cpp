@@ -19,7 +19,7 @@ const std::vector<std::string>& keys() {
     static const std::vector<std::string> k = [] {
         std::vector<std::string> out;
         out.reserve(kItems);
-        for (int i = 0; i < kItems; ++i) out.push_back("Key " + std::to_string(i * 7919 % 10'000'019));
+        for (int i = 0; i < kItems; ++i) out.push_back("Key " + std::to_string(static_cast<long long>(i) * 7919 % 10'000'019));
         return out;
     }();
     return k;

@@ -6,9 +6,15 @@ namespace kalder {
 
 namespace {
 constexpr const char* kSource = "FastCollection.";
-}
+// A public collection starts with 2048 buckets, the table grows from there.
+constexpr std::size_t kPublicBuckets = 2048;
+constexpr std::int32_t kInitialIncrement = 4000;
+}  // namespace
 
-FastCollection::FastCollection() : items_(std::make_unique<KeyedCollection<Variant>>()) {}
+FastCollection::FastCollection()
+    : items_(std::make_unique<KeyedCollection<Variant>>(CompareText, kPublicBuckets)) {
+    items_->setStep(kInitialIncrement);
+}
 FastCollection::~FastCollection() = default;
 
 bool FastCollection::AllowUpdates() const noexcept { return allowUpdates_; }
@@ -34,6 +40,8 @@ void FastCollection::Add(const Variant& item, std::string_view key, const Varian
         items_->add(item, key);
         return;
     }
+    // A used key is reported before the position, whatever the position says.
+    if (!key.empty() && items_->contains(key)) raiseStandard(err::DuplicateKey, std::string(kSource) + "Add");
     if (hasBefore && hasAfter) raiseStandard(err::InvalidCall, std::string(kSource) + "Add");
     const Variant& where = hasBefore ? before : after;
     std::int32_t position = 0;

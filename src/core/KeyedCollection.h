@@ -12,12 +12,15 @@
 // Every failing call leaves the collection as it was.
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kalder/AutomationError.h"
@@ -40,14 +43,35 @@ class KeyedCollection {
     };
 
 public:
-    static constexpr std::size_t kInitialBuckets = 2048;
-    static constexpr std::int32_t kInitialStep = 4000;
+    // Small collections (a page's frames, a frame's elements) start with few buckets; the
+    // table doubles as keys are added, so large ones keep short chains all the same.
+    static constexpr std::size_t kDefaultBuckets = 8;
 
-    explicit KeyedCollection(CompareModes mode = CompareText) : mode_(mode), buckets_(kInitialBuckets, nullptr) {}
+    // `buckets` is rounded up to a power of two.
+    explicit KeyedCollection(CompareModes mode = CompareText, std::size_t buckets = kDefaultBuckets)
+        : mode_(mode), buckets_(std::bit_ceil(std::max<std::size_t>(buckets, 1)), nullptr) {}
     KeyedCollection(const KeyedCollection&) = delete;
     KeyedCollection& operator=(const KeyedCollection&) = delete;
-    KeyedCollection(KeyedCollection&&) noexcept = default;
-    KeyedCollection& operator=(KeyedCollection&&) noexcept = default;
+    // The moved-from collection is left empty and usable (its bucket table is rebuilt on
+    // the next keyed add).
+    KeyedCollection(KeyedCollection&& other) noexcept
+        : mode_(other.mode_), step_(other.step_), order_(std::move(other.order_)),
+          buckets_(std::move(other.buckets_)), keyed_(std::exchange(other.keyed_, 0)) {
+        other.order_.clear();
+        other.buckets_.clear();
+    }
+    KeyedCollection& operator=(KeyedCollection&& other) noexcept {
+        if (this != &other) {
+            mode_ = other.mode_;
+            step_ = other.step_;
+            order_ = std::move(other.order_);
+            buckets_ = std::move(other.buckets_);
+            keyed_ = std::exchange(other.keyed_, 0);
+            other.order_.clear();
+            other.buckets_.clear();
+        }
+        return *this;
+    }
 
     std::int32_t Count() const noexcept { return static_cast<std::int32_t>(order_.size()); }
     std::size_t size() const noexcept { return order_.size(); }
@@ -61,7 +85,8 @@ public:
         mode_ = mode;
     }
 
-    // Growth step of the index array, as stored (see FastCollection::Increment).
+    // Growth step of the index array, as stored (see FastCollection::Increment); 0 grows it
+    // as a vector grows.
     std::int32_t step() const noexcept { return step_; }
     void setStep(std::int32_t step) noexcept { step_ = step; }
 
@@ -70,6 +95,7 @@ public:
 
     // Inserts so that the new item is at 1-based position `before` (Count + 1 appends).
     T& insertAt(std::int32_t position, T value, std::string_view key = {}) {
+        if (!key.empty() && lookup(key)) raiseStandard(err::DuplicateKey, "FastCollection.Add");
         if (position < 1 || position > Count() + 1) raiseStandard(err::InvalidCall, "FastCollection.Add");
         return insert(static_cast<std::size_t>(position - 1), std::move(value), key);
     }
@@ -208,13 +234,13 @@ private:
             auto n = std::make_unique<Node>(Node{std::move(value), std::string(key), matchOf(key), 0, pos, nullptr});
             if (!key.empty()) {
                 n->hash = hashOf(n->match);
-                if (keyed_ + 1 > buckets_.size()) rehash(buckets_.size() * 2);
+                if (keyed_ + 1 > buckets_.size())
+                    rehash(buckets_.empty() ? kDefaultBuckets : buckets_.size() * 2);
             }
-            if (order_.size() == order_.capacity()) {
+            if (step_ > 0 && order_.size() == order_.capacity()) {
                 // The index array grows by the step at least; beyond that by half its size, so
                 // that a million adds stay linear rather than quadratic.
-                std::size_t grow = std::max<std::size_t>(static_cast<std::size_t>(std::max(step_, 4)),
-                                                         order_.capacity() / 2);
+                std::size_t grow = std::max<std::size_t>(static_cast<std::size_t>(step_), order_.capacity() / 2);
                 order_.reserve(order_.capacity() + grow);
             }
             Node* raw = n.get();
@@ -267,7 +293,7 @@ private:
     }
 
     CompareModes mode_;
-    std::int32_t step_ = kInitialStep;
+    std::int32_t step_ = 0;  // 0: the index array grows as a vector does
     std::vector<std::unique_ptr<Node>> order_;
     std::vector<Node*> buckets_;
     std::size_t keyed_ = 0;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 
 namespace kalder {
@@ -81,8 +82,11 @@ std::optional<double> parseNumber(std::string_view text) {
     auto res = std::from_chars(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // Beyond a double is an overflow for the caller's conversion to report; below the
-        // smallest double is zero.
-        v = s.find("e-") != std::string::npos ? 0.0 : HUGE_VAL;
+        // smallest double is zero. from_chars leaves the value alone here, and the exponent
+        // alone does not tell which ("1" and 400 zeros "e-10" is beyond); strtod in the C
+        // locale answers HUGE_VAL or 0.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+        v = strtod_l(s.c_str(), nullptr, cLocale);
     } else if (res.ec != std::errc{} || res.ptr != s.data() + s.size()) {
         return std::nullopt;
     }

@@ -124,6 +124,11 @@ std::string Variant::toString() const {
             // Whole days since 1899-12-30 as an ISO date; a time part is added when present.
             double serial = std::get<DateValue>(value_).serial;
             auto days = static_cast<long long>(std::floor(serial));
+            int secs = static_cast<int>(std::lround((serial - std::floor(serial)) * 86400.0));
+            if (secs == 86400) {  // within half a second of midnight: the next day
+                ++days;
+                secs = 0;
+            }
             // Civil-from-days (H. Hinnant), epoch shifted from 1970-01-01 to 1899-12-30.
             long long z = days - 25569 + 719468;
             long long era = (z >= 0 ? z : z - 146096) / 146097;
@@ -136,7 +141,6 @@ std::string Variant::toString() const {
             long long m = mp < 10 ? mp + 3 : mp - 9;
             if (m <= 2) ++y;
             char buf[96];
-            int secs = static_cast<int>(std::lround((serial - std::floor(serial)) * 86400.0));
             if (secs == 0)
                 std::snprintf(buf, sizeof buf, "%04lld-%02lld-%02lld", y, m, d);
             else

@@ -1,6 +1,10 @@
 #include "document/XmlItems.h"
 
+#include <cfloat>
 #include <charconv>
+#include <cmath>
+#include <cstring>
+#include <type_traits>
 
 #include "core/Locale.h"
 #include "kalder/AutomationError.h"
@@ -98,33 +102,39 @@ void StringItemWriter::text(std::string_view name, std::string_view value) {
     out_ += '>';
 }
 
-std::string_view ItemReader::rawText(const char* name) const {
-    return node_.child(name).text().get();
+pugi::xml_node ItemReader::find(const char* name) const {
+    pugi::xml_node start = cursor_ ? cursor_.next_sibling() : node_.first_child();
+    for (pugi::xml_node n = start; n; n = n.next_sibling())
+        if (std::strcmp(n.name(), name) == 0) return cursor_ = n;
+    for (pugi::xml_node n = node_.first_child(); n && n != start; n = n.next_sibling())
+        if (std::strcmp(n.name(), name) == 0) return cursor_ = n;
+    return {};
 }
 
-std::int32_t ItemReader::Long(const char* name) const {
+template <class T>
+T ItemReader::number(const char* name) const {
     std::string_view t = trimBlanks(rawText(name));
-    if (t.empty()) return 0;
-    std::int32_t v = 0;
-    auto res = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (res.ec == std::errc{} && res.ptr == t.data() + t.size()) return v;  // the common case, fast
-    return Variant(std::string(t)).toLong();
+    if (t.empty()) return T{};
+    if constexpr (std::is_integral_v<T>) {
+        T v{};
+        auto res = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (res.ec == std::errc{} && res.ptr == t.data() + t.size()) return v;  // the common case
+    } else if (auto v = parseNumber(t); v && std::isfinite(*v) &&
+                                        (std::is_same_v<T, double> || std::fabs(*v) <= FLT_MAX)) {
+        return static_cast<T>(*v);
+    }
+    // Rounding, range and type errors as any conversion of the text gives them.
+    Variant text{std::string(t)};
+    if constexpr (std::is_same_v<T, std::int32_t>) return text.toLong();
+    else if constexpr (std::is_same_v<T, std::int16_t>) return text.toInteger();
+    else if constexpr (std::is_same_v<T, float>) return text.toSingle();
+    else return text.toDouble();
 }
 
-std::int16_t ItemReader::Integer(const char* name) const {
-    std::string_view t = trimBlanks(rawText(name));
-    return t.empty() ? std::int16_t{0} : Variant(std::string(t)).toInteger();
-}
-
-float ItemReader::Single(const char* name) const {
-    std::string_view t = trimBlanks(rawText(name));
-    return t.empty() ? 0.0f : Variant(std::string(t)).toSingle();
-}
-
-double ItemReader::Double(const char* name) const {
-    std::string_view t = trimBlanks(rawText(name));
-    return t.empty() ? 0.0 : Variant(std::string(t)).toDouble();
-}
+std::int32_t ItemReader::Long(const char* name) const { return number<std::int32_t>(name); }
+std::int16_t ItemReader::Integer(const char* name) const { return number<std::int16_t>(name); }
+float ItemReader::Single(const char* name) const { return number<float>(name); }
+double ItemReader::Double(const char* name) const { return number<double>(name); }
 
 bool ItemReader::Boolean(const char* name) const {
     return lowerAscii(trimBlanks(rawText(name))) == "true";

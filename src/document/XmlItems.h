@@ -95,17 +95,24 @@ public:
     double Double(const char* name) const;
     bool Boolean(const char* name) const;
     std::string String(const char* name) const;
-    bool has(const char* name) const { return static_cast<bool>(node_.child(name)); }
+    bool has(const char* name) const { return static_cast<bool>(find(name)); }
 
     // By a requested type: Integer, Long, Single, Double, String, Boolean; 998 otherwise.
     Variant item(const char* name, Variant::Type type) const;
 
     std::string attribute(const char* name) const { return node_.attribute(name).value(); }
-    ItemReader child(const char* name) const { return ItemReader(node_.child(name)); }
+    ItemReader child(const char* name) const { return ItemReader(find(name)); }
 
 private:
-    std::string_view rawText(const char* name) const;
+    pugi::xml_node find(const char* name) const;
+    std::string_view rawText(const char* name) const { return find(name).text().get(); }
+    template <class T>
+    T number(const char* name) const;
+
     pugi::xml_node node_;
+    // Items are usually read in the order they were written: the search for the next one
+    // starts after the last one found, so reading an object's items is linear, not quadratic.
+    mutable pugi::xml_node cursor_;
 };
 
 // Parse options for documents: whitespace-only items and CR characters survive a round trip.
