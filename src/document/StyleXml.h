@@ -5,8 +5,8 @@
 #pragma once
 
 #include "document/XmlItems.h"
-#include "document/cLineStyle.h"
-#include "document/cStyle.h"
+#include "core/cLineStyle.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "document/cElement.h"
-#include "document/cStyle.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 

@@ -1,6 +1,7 @@
 #include "document/cDocument.h"
 
 #include "core/Locale.h"
+#include "document/StandardStyles.h"
 #include "document/StyleXml.h"
 #include "document/XmlItems.h"
 

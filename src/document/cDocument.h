@@ -15,7 +15,7 @@
 
 #include "document/cPage.h"
 #include "document/cPrinterStyle.h"
-#include "document/cStyle.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 

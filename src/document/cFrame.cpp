@@ -1,5 +1,6 @@
 #include "document/cFrame.h"
 
+#include "core/DrawingLayer.h"
 #include "document/StyleXml.h"
 #include "document/XmlItems.h"
 #include "document/cChangeStyle.h"
@@ -31,6 +32,26 @@ std::string cFrame::addElement(const ElementPtr& element) {
 }
 
 std::string cFrame::AddChangeStyle(const cStyle& style) { return addElement(std::make_shared<cChangeStyle>(style)); }
+
+void cFrame::Preview(DrawingLayer& layer) {
+    CurrentStyle = Style;
+    for (const ElementPtr& e : elements_) {
+        CurrentStyle.Orientation = Style.Orientation;
+        try {
+            e->Preview(*this, layer);
+        } catch (const std::exception&) {
+            // Drawing goes on with the next element.
+        }
+    }
+    if (ShowBorder) {
+        cStyle border = CurrentStyle;
+        border.LineStyle = Border;
+        try {
+            layer.PutBox(xPos, yPos, xPos + Width, yPos + Height, border);
+        } catch (const std::exception&) {
+        }
+    }
+}
 
 std::shared_ptr<cFrame> cFrame::Copy(bool withElements) const {
     auto f = std::make_shared<cFrame>();

@@ -10,8 +10,8 @@
 
 #include "document/ObjectCollection.h"
 #include "document/cElement.h"
-#include "document/cLineStyle.h"
-#include "document/cStyle.h"
+#include "core/cLineStyle.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 
@@ -61,6 +61,10 @@ public:
     std::string addElement(const ElementPtr& element);
     // Records a change of attributes in the element stream.
     std::string AddChangeStyle(const cStyle& style);
+
+    // Draws the elements in order from the frame's starting attributes, then the border when
+    // it is shown. A failing element is left undrawn and drawing goes on.
+    void Preview(DrawingLayer& layer);
 
     // Same key, rectangle, border, styles and type; the elements are copied (each element's
     // Copy) unless `withElements` is false.

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "core/DrawingLayer.h"
 #include "document/PaperSizes.h"
 #include "document/StyleXml.h"
 #include "document/XmlItems.h"
@@ -111,6 +112,23 @@ std::shared_ptr<cFrame> cPage::AddFrame(std::string_view name) {
 void cPage::Clear() {
     for (const auto& f : frames_) f->Clear();
     frames_.Clear();
+}
+
+void cPage::Preview(DrawingLayer& layer) {
+    for (const auto& f : frames_) f->Preview(layer);
+    if (ShowPrintable && layer.onScreen()) {
+        // The printer's printable area, as the printer metrics give it.
+        const PrinterMetrics& pm = layer.printer();
+        cStyle s = Style;
+        s.LineStyle = Printable;
+        const bool portrait = Style.Orientation == prORPortrait;
+        const std::int32_t left = portrait ? pm.MarginWidth : pm.MarginHeight;
+        const std::int32_t top = portrait ? pm.MarginHeight : pm.MarginWidth;
+        try {
+            layer.PutBox(left, top, left + pm.PrintWidth, top + pm.PrintHeight, s);
+        } catch (const std::exception&) {
+        }
+    }
 }
 
 void cPage::writeXml(ItemWriter& out) const {

@@ -13,9 +13,9 @@
 
 #include "document/ObjectCollection.h"
 #include "document/cFrame.h"
-#include "document/cLineStyle.h"
+#include "core/cLineStyle.h"
 #include "document/cPrinterStyle.h"
-#include "document/cStyle.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 
@@ -72,6 +72,10 @@ public:
     std::shared_ptr<cFrame> AddFrame(std::string_view name);
     // Clears every frame's elements, then removes all frames.
     void Clear();
+
+    // Draws the frames in collection order (a type-4 frame first, later frames over earlier
+    // ones), and the printable area when it is shown.
+    void Preview(DrawingLayer& layer);
 
     // A frame's rectangle as the standard frames have it.
     void placeStandardFrame(cFrame& frame) const;

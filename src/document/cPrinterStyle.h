@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "document/cLineStyle.h"
+#include "core/cLineStyle.h"
 
 namespace kalder {
 

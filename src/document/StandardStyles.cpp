@@ -1,4 +1,4 @@
-#include "document/cStyle.h"
+#include "document/StandardStyles.h"
 
 namespace kalder {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/KeyedCollection.h"
-#include "document/cLineStyle.h"
+#include "core/cLineStyle.h"
 
 namespace kalder {
 
@@ -23,7 +23,7 @@ struct cStyle {
     std::int32_t BackColor = 0;
     std::int32_t LeadingType = 3;  // eLeadingType
     double LeadingVal = 0;         // twips for absolute and increment leading, percent for percent leading
-    std::int32_t TextRotation = 0; // tenths of a degree
+    std::int32_t TextRotation = 0; // degrees counter-clockwise (the device escapement is ten times it)
     std::int32_t Charset = 0;
     std::int32_t Orientation = 1;  // eOrientation
     std::int32_t FillStyle = 1;    // transparent
@@ -36,8 +36,5 @@ struct cStyle {
 
 // The named styles, in the order they were defined; names compare without regard to case.
 using cStyles = KeyedCollection<cStyle>;
-
-// Adds "Normal" and "Heading1" to "Heading5", in that order, as a new document has them.
-void defineStandardStyles(cStyles& styles);
 
 }  // namespace kalder

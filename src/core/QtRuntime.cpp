@@ -1,0 +1,27 @@
+#include "core/QtRuntime.h"
+
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+namespace kalder {
+
+void ensureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "kalder";
+    static char* argv[] = {name, nullptr};
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!display || !*display) && (!wayland || !*wayland) && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const char* current = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = current ? current : "C";
+    // Lives until the process ends; the host may create its own application before calling us.
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace kalder

@@ -1,0 +1,36 @@
+#include "platform/PageImage.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "core/DrawingLayer.h"
+#include "core/QtRuntime.h"
+#include "document/cDocument.h"
+#include "platform/QtDrawTarget.h"
+
+namespace kalder {
+
+QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options) {
+    ensureGuiApplication();
+    const double zoom = options.zoom > 0 ? options.zoom : 1.0;
+    const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
+    const double tpp = 1440.0 / dpi;
+    const int w = std::max(1, static_cast<int>(std::lround(page.PageWidth() * zoom / tpp)));
+    const int h = std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp)));
+    QImage image(w, h, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDrawTarget target(painter, tpp, tpp);
+    DrawingLayer layer(target, prOTScreen, zoom);
+    layer.setScreenResolution(tpp, tpp);
+    layer.document = &doc;
+    layer.highlightKey = options.highlightKey;
+    page.Preview(layer);
+    painter.end();
+    return image;
+}
+
+}  // namespace kalder

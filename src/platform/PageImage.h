@@ -1,0 +1,23 @@
+// A page drawn into an image: the surface of the page images (bitmap and JPEG export, the
+// `kalder render` command) and of the preview window's page picture.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace kalder {
+
+class cDocument;
+class cPage;
+
+struct PageImageOptions {
+    double zoom = 1.0;          // 1.0 = 100 %
+    double dotsPerInch = 96.0;  // resolution of the image at 100 %
+    std::string highlightKey;   // element key of the last find match, drawn in red
+};
+
+// The page at the zoom: (page width x zoom / twips-per-pixel) pixels wide, white, with every
+// frame and element drawn through the drawing layer in screen mode.
+QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options = {});
+
+}  // namespace kalder
