@@ -23,6 +23,8 @@ enum eLineBox : std::int32_t { prLBLine = 0, prLBBox = 1, prLBBoxFill = 2 };
 
 enum eAutoStep : std::int32_t { prASNone = 0, prASLine = 1, prASPage = 2, prASInside = 3, prASCopypage = 4 };
 
+enum eArrowType : std::int32_t { prARSharp = 0, prARAngle = 1 };
+
 enum eAlignType : std::int32_t { prALLeft = 0, prALRight = 1, prALCenter = 2, prALJustify = 3 };
 
 enum OutputType : std::int32_t {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "kalder/AutomationError.h"
 #include "kalder/Enums.h"
@@ -181,6 +182,56 @@ public:
     void LeadingVal(double value);
     std::int32_t Charset() const;
     void Charset(std::int32_t charset);
+
+    // ---- Text lines and text elements ----------------------------------------------------
+    // A line of text in the current frame at the given or current position, then a step to
+    // the next line (eAutoStep): prASNone stays, prASLine steps down, prASPage / prASCopypage
+    // continue on a copy of the page and prASInside on a new page when the line does not fit.
+    // Error 997 "KD5_AddTextAt" "Bad Step" for another step.
+    std::string AddTextAt(const std::string& Text = "", const Variant& vxPos = Variant::missing(),
+                          const Variant& vyPos = Variant::missing(), std::int32_t Align = prALLeft,
+                          std::int32_t etsStep = prASLine);
+    // A page number: "??" in sText is replaced by the number of the page that shows it.
+    std::string AddPageNumberAt(const std::string& sText, const Variant& vxPos = Variant::missing(),
+                                const Variant& vyPos = Variant::missing(), bool MaxPages = false,
+                                std::int32_t Align = prALLeft);
+    // The page-number text of the current page ("3", "III", "3/10").
+    std::string Page(bool bMaxpages = false);
+    std::string PageNumber(bool bMaxpages = false);
+    std::string RomanNumber(std::int32_t Number) const;
+    // Numbering type (ePageNoType) of the current page; pages added later keep it.
+    std::int32_t PageNumberType() const;
+    void PageNumberType(std::int32_t type);
+    // Draws another element (found by page, frame and element key) in the current frame.
+    std::string AddReference(const std::string& Page, const std::string& Frame, const std::string& Element);
+    // A light text along the diagonal of the current page.
+    void Watermark(const std::string& Text, std::int32_t Color = 15066597, const std::string& sFontName = "",
+                   bool bBold = false, bool bItalic = false);
+
+    // ---- Shapes, symbols and arrows -------------------------------------------------------
+    // Each returns the key of the new element ("" when there is no current frame).
+    std::string DrawLine(const Variant& x1, const Variant& y1, const Variant& x2, const Variant& y2,
+                         std::int32_t lbLineBox = prLBLine);
+    std::string DrawCircle(const Variant& xPos, const Variant& yPos, const Variant& Radius);
+    std::string DrawArc(const Variant& xPos, const Variant& yPos, const Variant& Radius, float dStart, float dEnd,
+                        float dAspect);
+    std::string DrawEllipse(const Variant& xPos, const Variant& yPos, const Variant& xRad, const Variant& yRad);
+    std::string DrawRoundRect(const Variant& x1, const Variant& y1, const Variant& x2, const Variant& y2,
+                              const Variant& Radius);
+    std::string DrawPolygon(const std::vector<POLYVERT>& ply);
+    std::string DrawPSet(const Variant& xPos, const Variant& yPos);
+    // SetName "internal" with SymbolId "box", "radio" or "checkbox" (vParam true = checked),
+    // or a font name and the character(s) to print.
+    std::string DrawSymbol(const std::string& SetName, const std::string& SymbolId, const Variant& vParam,
+                           const Variant& xPos = Variant::missing(), const Variant& yPos = Variant::missing(),
+                           const Variant& vSize = Variant::missing());
+    std::string DrawArrow(std::int32_t atStart, const Variant& sizeStart, std::int32_t atEnd, const Variant& sizeEnd,
+                          const Variant& x1, const Variant& y1, const Variant& x2, const Variant& y2);
+
+    // ---- Pages as images -------------------------------------------------------------------
+    // Page n is written to OutputLocation + n + ".bmp" / ".jpg" (JPEG quality 90).
+    void ExportBMP(const std::string& OutputLocation);
+    void ExportJPG(const std::string& OutputLocation);
 
     // ---- XML document format --------------------------------------------------------------
     // Writes the document; the file appears only when complete.
