@@ -5,7 +5,10 @@
 #include <iostream>
 #include <map>
 
+#include <charconv>
+
 #include "Demo.h"
+#include "export/PageImages.h"
 #include "Outline.h"
 #include "kalder/Preview.h"
 
@@ -16,7 +19,9 @@ namespace {
 constexpr const char* kUsage =
     "usage:\n"
     "  kalder demo [--out DIR]     build the demo document, write its files into DIR, print its outline\n"
-    "  kalder info FILE.xml        print the outline of a saved document\n";
+    "  kalder info FILE.xml        print the outline of a saved document\n"
+    "  kalder render FILE.xml PREFIX [--zoom PERCENT] [--format bmp|jpg|png]\n"
+    "                              write page n as PREFIXn.bmp (zoom 100 = 96 dots per inch)\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -49,12 +54,44 @@ int info(const std::vector<std::string>& args) {
     return 0;
 }
 
+int render(const std::vector<std::string>& args) {
+    if (args.size() < 3) return usage();
+    PageImageOptions options;
+    PageImageFormat format = PageImageFormat::Bmp;
+    for (std::size_t i = 3; i < args.size(); ++i) {
+        if (args[i] == "--zoom" && i + 1 < args.size()) {
+            const std::string& z = args[++i];
+            double percent = 0;
+            auto res = std::from_chars(z.data(), z.data() + z.size(), percent);
+            if (res.ec != std::errc{} || res.ptr != z.data() + z.size() || percent <= 0 || percent > 1000) {
+                std::cerr << "kalder: --zoom takes a percentage from 1 to 1000\n";
+                return 2;
+            }
+            options.zoom = percent / 100.0;
+        } else if (args[i] == "--format" && i + 1 < args.size()) {
+            const std::string& f = args[++i];
+            if (f == "bmp") format = PageImageFormat::Bmp;
+            else if (f == "jpg" || f == "jpeg") format = PageImageFormat::Jpeg;
+            else if (f == "png") format = PageImageFormat::Png;
+            else return usage();
+        } else {
+            return usage();
+        }
+    }
+    Preview pv;
+    pv.LoadXMLFromFile(args[1]);
+    const int n = exportPageImages(pv.document(), args[2], format, options);
+    std::cout << "wrote " << n << (n == 1 ? " page" : " pages") << " as " << args[2] << "N" << extensionOf(format) << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args) {
     static const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"demo", demo},
         {"info", info},
+        {"render", render},
     };
     if (args.empty()) return usage();
     auto it = commands.find(args[0]);

@@ -4,6 +4,8 @@
 #include <clocale>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kalder {
 
@@ -16,6 +18,12 @@ void ensureGuiApplication() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((!display || !*display) && (!wayland || !*wayland) && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder and warns on every start without one.
+        const std::string dir = "/tmp/runtime-" + std::to_string(::getuid());
+        ::mkdir(dir.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
+    }
     const char* current = std::setlocale(LC_ALL, nullptr);
     const std::string saved = current ? current : "C";
     // Lives until the process ends; the host may create its own application before calling us.

@@ -98,14 +98,12 @@ std::string Preview::AddPageTemplate(const std::string& OldPage) {
     doc_->CurrentPage(key);
     if (page) {
         page->Style = source->Style;
-        page->PageWidth(source->PageWidth());
-        page->PageHeight(source->PageHeight());
+        // The sheet is copied as seen; keep the user size portrait like every other. It is
+        // stored before the paper size so that the inside rectangle is computed from it.
+        const bool landscape = page->Style.Orientation == prORLandscape;
+        page->PageWidth(landscape ? source->PageHeight() : source->PageWidth());
+        page->PageHeight(landscape ? source->PageWidth() : source->PageHeight());
         page->PageSize(source->PageSize());
-        // The sheet was copied as seen; keep the user size portrait like every other.
-        if (page->Style.Orientation == prORLandscape) {
-            page->PageWidth(source->PageHeight());
-            page->PageHeight(source->PageWidth());
-        }
         for (const auto& frame : source->Frames())
             page->Frames().AddFrame(frame->Copy(frame->FrameType != kFrameInside), frame->Key);
     }

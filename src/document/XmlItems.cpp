@@ -51,6 +51,8 @@ void DomItemWriter::close() {
     if (stack_.size() > 1) stack_.pop_back();
 }
 
+void DomItemWriter::copy(pugi::xml_node node) { stack_.back().append_copy(node); }
+
 void DomItemWriter::text(std::string_view name, std::string_view value) {
     pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
     n.append_child(pugi::node_pcdata).set_value(std::string(value).c_str());
@@ -90,6 +92,28 @@ void StringItemWriter::close() {
     out_ += open_.back();
     out_ += '>';
     open_.pop_back();
+}
+
+void StringItemWriter::copy(pugi::xml_node node) {
+    out_ += '<';
+    out_ += node.name();
+    for (pugi::xml_attribute a : node.attributes()) {
+        out_ += ' ';
+        out_ += a.name();
+        out_ += "=\"";
+        appendEscaped(out_, a.value());
+        out_ += '"';
+    }
+    out_ += '>';
+    for (pugi::xml_node child : node.children()) {
+        if (child.type() == pugi::node_element)
+            copy(child);
+        else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            appendEscaped(out_, child.value());
+    }
+    out_ += "</";
+    out_ += node.name();
+    out_ += '>';
 }
 
 void StringItemWriter::text(std::string_view name, std::string_view value) {

@@ -42,6 +42,10 @@ public:
     // By the value's type; error 999 for a type items cannot hold.
     void item(std::string_view name, const Variant& value);
 
+    // Writes a stored element with everything in it as it was read: attributes, text and
+    // child elements (for element kinds kept without a class of their own).
+    virtual void copy(pugi::xml_node node) = 0;
+
 protected:
     // Writes one item whose text is already encoded.
     virtual void text(std::string_view name, std::string_view value) = 0;
@@ -54,6 +58,7 @@ public:
     void open(std::string_view name,
               std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
     void close() override;
+    void copy(pugi::xml_node node) override;
 
 protected:
     void text(std::string_view name, std::string_view value) override;
@@ -69,6 +74,7 @@ public:
     void open(std::string_view name,
               std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
     void close() override;
+    void copy(pugi::xml_node node) override;
 
 protected:
     void text(std::string_view name, std::string_view value) override;

@@ -1,6 +1,7 @@
 #include "document/cPage.h"
 
 #include <limits>
+#include <utility>
 
 #include "core/DrawingLayer.h"
 #include "document/PaperSizes.h"
@@ -36,9 +37,9 @@ std::int32_t cPage::PageHeight() const noexcept {
 std::int32_t cPage::PageInsideWidth() const noexcept { return PageInsideRight - PageInsideLeft; }
 std::int32_t cPage::PageInsideHeight() const noexcept { return PageInsideBottom - PageInsideTop; }
 
-void cPage::placeStandardFrame(cFrame& f) const {
+void cPage::placeStandardFrame(cFrame& f, std::int32_t frameType) const {
     const long long width = static_cast<long long>(PageInsideRight) - PageInsideLeft;
-    switch (f.FrameType) {
+    switch (frameType) {
         case kFrameInside:
             f.xPos = PageInsideLeft;
             f.yPos = PageInsideTop;
@@ -71,16 +72,19 @@ void cPage::SetInside() {
     setChecked(PageInsideRight, static_cast<long long>(PageWidth()) - PageMarginRight);
     setChecked(PageInsideBottom, static_cast<long long>(PageHeight()) - PageMarginBottom - PageFooterSize);
     for (const auto& f : frames_) f->Style.Orientation = Style.Orientation;
-    // "WholePage" keeps the size it was created with.
-    for (const char* name : {"inside", "header", "footer"})
-        if (auto f = frames_.Item(name)) placeStandardFrame(*f);
+    // The standard frames are found by key, so a frame a caller made under one of these
+    // names (after ClearPage, say) is placed too. "WholePage" keeps the size it was created with.
+    static constexpr std::pair<const char*, std::int32_t> kPlaced[] = {
+        {"inside", kFrameInside}, {"header", kFrameHeader}, {"footer", kFrameFooter}};
+    for (const auto& [name, type] : kPlaced)
+        if (auto f = frames_.Item(name)) placeStandardFrame(*f, type);
 }
 
 std::shared_ptr<cFrame> cPage::addStandardFrame(std::string_view name, std::int32_t type) {
     auto f = frames_.Add(name, type);
     if (f) {
         f->setStyle(Style);
-        placeStandardFrame(*f);
+        placeStandardFrame(*f, type);
     }
     return f;
 }

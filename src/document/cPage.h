@@ -77,8 +77,9 @@ public:
     // ones), and the printable area when it is shown.
     void Preview(DrawingLayer& layer);
 
-    // A frame's rectangle as the standard frames have it.
-    void placeStandardFrame(cFrame& frame) const;
+    // Gives a frame the rectangle of the standard frame of that type (kFrameInside,
+    // kFrameHeader, kFrameFooter; any other type: the whole sheet).
+    void placeStandardFrame(cFrame& frame, std::int32_t frameType) const;
 
     // XML form: <Page Key=".."> <Style/> PageSize LogicalPageNo PageNoType PageMargin* PageHeaderSize
     // PageFooterSize PageWidth PageHeight <Printable><LineStyle/></Printable> ShowPrintable

@@ -1,0 +1,48 @@
+#include "export/PageImages.h"
+
+#include <QBuffer>
+
+#include "core/AtomicFile.h"
+#include "document/cDocument.h"
+#include "export/JpegWriter.h"
+
+namespace kalder {
+
+const char* extensionOf(PageImageFormat format) {
+    switch (format) {
+        case PageImageFormat::Jpeg: return ".jpg";
+        case PageImageFormat::Png: return ".png";
+        default: return ".bmp";
+    }
+}
+
+namespace {
+void writeWithQt(const QImage& image, const std::string& filename, const char* qtFormat, const char* source) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, qtFormat))
+        throw AutomationError(75, source, "Path/File access error : " + filename + ": image could not be encoded");
+    AtomicFile file(filename, source);
+    file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    file.commit();
+}
+}  // namespace
+
+int exportPageImages(cDocument& doc, const std::string& location, PageImageFormat format,
+                     const PageImageOptions& options) {
+    int n = 0;
+    for (const auto& page : doc.pages()) {
+        ++n;
+        const QImage image = renderPageImage(doc, *page, options);
+        const std::string name = location + std::to_string(n) + extensionOf(format);
+        switch (format) {
+            case PageImageFormat::Jpeg: writeJpeg(image, name); break;
+            case PageImageFormat::Png: writeWithQt(image, name, "PNG", "ExportPNG"); break;
+            default: writeWithQt(image.convertToFormat(QImage::Format_RGB888), name, "BMP", "ExportBMP");
+        }
+    }
+    return n;
+}
+
+}  // namespace kalder
