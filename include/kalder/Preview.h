@@ -233,6 +233,14 @@ public:
     void ExportBMP(const std::string& OutputLocation);
     void ExportJPG(const std::string& OutputLocation);
 
+    // ---- PDF -------------------------------------------------------------------------------
+    // Writes the document as one PDF 1.4 file; the file appears only when complete. Text is
+    // written in the Windows-1252 encoding; characters it does not have become "?" and are
+    // counted in PDFReplacedCharacters. SOURCE_DATE_EPOCH fixes the creation date.
+    void ExportPDF(const std::string& OutputLocation);
+    // Characters the last PDF export wrote as "?".
+    std::int32_t PDFReplacedCharacters() const noexcept { return pdfReplaced_; }
+
     // ---- XML document format --------------------------------------------------------------
     // Writes the document; the file appears only when complete.
     void SaveXML(const std::string& Filename) const;
@@ -250,6 +258,7 @@ public:
 
 private:
     std::unique_ptr<cDocument> doc_;
+    std::int32_t pdfReplaced_ = 0;
 };
 
 }  // namespace kalder

@@ -43,4 +43,17 @@ void writeJpeg(const QImage& image, const std::string& filename, int quality) {
     }
 }
 
+std::string encodeJpeg(const QImage& image, int quality) {
+    Compressor c;
+    if (!c.handle || image.isNull()) return {};
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    const int rc = tjCompress2(c.handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                               rgb.height(), TJPF_BGRX, &out, &size, TJSAMP_420, quality, TJFLAG_ACCURATEDCT);
+    std::unique_ptr<unsigned char, void (*)(unsigned char*)> owned(out, [](unsigned char* p) { tjFree(p); });
+    if (rc != 0) return {};
+    return std::string(reinterpret_cast<const char*>(out), size);
+}
+
 }  // namespace kalder

@@ -13,4 +13,7 @@ constexpr int kJpegQuality = 90;
 
 void writeJpeg(const QImage& image, const std::string& filename, int quality = kJpegQuality);
 
+// The JPEG bytes of an image; empty when the encoder fails.
+std::string encodeJpeg(const QImage& image, int quality = kJpegQuality);
+
 }  // namespace kalder

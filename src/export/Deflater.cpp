@@ -1,0 +1,27 @@
+#include "export/Deflater.h"
+
+#include "kalder/AutomationError.h"
+
+namespace kalder {
+
+Deflater::Deflater(int level) {
+    if (deflateInit(&stream_, level) != Z_OK) raiseStandard(err::OutOfMemory, "Deflater");
+    ready_ = true;
+}
+
+Deflater::~Deflater() {
+    if (ready_) deflateEnd(&stream_);
+}
+
+void Deflater::compress(std::string_view in, std::string& out) {
+    deflateReset(&stream_);
+    out.resize(deflateBound(&stream_, static_cast<uLong>(in.size())));
+    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    stream_.avail_in = static_cast<uInt>(in.size());
+    stream_.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream_.avail_out = static_cast<uInt>(out.size());
+    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) raiseStandard(err::OutOfMemory, "Deflater");
+    out.resize(stream_.total_out);
+}
+
+}  // namespace kalder

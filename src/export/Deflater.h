@@ -1,0 +1,28 @@
+// One zlib deflate stream reused for every page's content: resetting a stream is much cheaper
+// than setting one up per page, and the output is the same bytes as zlib's compress().
+// Contract: compress() replaces `out` with the zlib-wrapped deflate of `in`; throws
+// AutomationError 7 when zlib cannot allocate.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <zlib.h>
+
+namespace kalder {
+
+class Deflater {
+public:
+    explicit Deflater(int level = Z_DEFAULT_COMPRESSION);
+    ~Deflater();
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    void compress(std::string_view in, std::string& out);
+
+private:
+    z_stream stream_{};
+    bool ready_ = false;
+};
+
+}  // namespace kalder
