@@ -19,6 +19,7 @@
 
 #include "kalder/AutomationError.h"
 #include "kalder/Enums.h"
+#include "kalder/FastCollection.h"
 #include "kalder/Variant.h"
 
 namespace pugi {
@@ -207,6 +208,25 @@ public:
     // A light text along the diagonal of the current page.
     void Watermark(const std::string& Text, std::int32_t Color = 15066597, const std::string& sFontName = "",
                    bool bBold = false, bool bItalic = false);
+
+    // ---- Paragraphs, RTF import and substitution --------------------------------------------
+    // Lays out marked-up text as a paragraph in the current frame (position and size default to
+    // the frame's) and writes the text that did not fit back into sData, prefixed so that it
+    // continues with the same formatting; sData comes back empty when everything was placed.
+    // Pour a long text into consecutive frames or pages by calling it until sData is empty.
+    // Returns "".
+    std::string ParaText(std::string& sData, const Variant& vxPos = Variant::missing(),
+                         const Variant& vyPos = Variant::missing(), const Variant& vWidth = Variant::missing(),
+                         const Variant& vHeight = Variant::missing());
+    // The y below the last paragraph of the current frame, or 0 when its last element is none.
+    std::int32_t ParaNextY() const;
+    // An RTF file as paragraph markup, or "Error parsing file:" followed by the reader's code.
+    std::string RtfImport(const std::string& Filename);
+    // Lays an RTF file out as paragraphs over as many pages as it needs, in the current document.
+    void ShowRTF(const std::string& RTFFile);
+    // The template with every %name% replaced by the item of that key in Params; a lone "%"
+    // gives "%unbalanced%", an unknown name "?missing param?", "%%" a single "%".
+    std::string Substitution(const std::string& InputStr, const FastCollection& Params) const;
 
     // ---- Shapes, symbols and arrows -------------------------------------------------------
     // Each returns the key of the new element ("" when there is no current frame).
