@@ -4,10 +4,15 @@
 
 #include "core/Twips.h"
 #include "document/cDocument.h"
+#include "print/OutputSettings.h"
+#include "viewer/WindowSettings.h"
 
 namespace kalder {
 
-Preview::Preview() : doc_(std::make_unique<cDocument>()) {}
+Preview::Preview()
+    : doc_(std::make_unique<cDocument>()),
+      output_(std::make_unique<OutputSettings>()),
+      window_(std::make_unique<WindowSettings>()) {}
 Preview::~Preview() = default;
 
 std::int32_t Preview::C_Twips(const Variant& value) const { return kalder::C_Twips(value); }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ class xml_document;
 namespace kalder {
 
 class cDocument;
+struct OutputSettings;
+struct WindowSettings;
 
 class Preview {
 public:
@@ -272,12 +275,29 @@ public:
     // A file that cannot be read or parsed raises -98 and leaves the current document as it was.
     void LoadXMLFromFile(const std::string& Filename);
 
+    // ---- Output dispatch and printing --------------------------------------------------------
+
+    // ---- Preview window ------------------------------------------------------------------------
+
+    // ---- Interface language ----------------------------------------------------------------------
+
+    // ---- Events ------------------------------------------------------------------------------------
+    // Raised on the caller's thread, without arguments.
+    std::function<void()> onCustomButtonClick;
+    std::function<void()> onPrintComplete;
+    std::function<void()> onPrintCancel;
+
     // ---- The document tree, for the project's own tools and exporters -------------------------
     cDocument& document() noexcept { return *doc_; }
     const cDocument& document() const noexcept { return *doc_; }
 
+    OutputSettings& outputSettings() noexcept { return *output_; }
+    WindowSettings& windowSettings() noexcept { return *window_; }
+
 private:
     std::unique_ptr<cDocument> doc_;
+    std::unique_ptr<OutputSettings> output_;
+    std::unique_ptr<WindowSettings> window_;
     std::int32_t pdfReplaced_ = 0;
 };
 
