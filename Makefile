@@ -10,6 +10,7 @@ demo: build
 	build/app/kalder demo --out $(OUT)
 
 test: build
+	scripts/cups.sh
 	QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 
 bench: build

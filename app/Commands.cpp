@@ -10,6 +10,8 @@
 #include "Demo.h"
 #include "export/PageImages.h"
 #include "Outline.h"
+#include "PrintCommands.h"
+#include "ShowCommands.h"
 #include "kalder/Preview.h"
 
 namespace kalder::app {
@@ -21,18 +23,22 @@ constexpr const char* kUsage =
     "  kalder demo [--out DIR]     build the demo document, write its files into DIR, print its outline\n"
     "  kalder info FILE.xml        print the outline of a saved document\n"
     "  kalder render FILE.xml PREFIX [--zoom PERCENT] [--format bmp|jpg|png]\n"
-    "                              write page n as PREFIXn.bmp (zoom 100 = 96 dots per inch)\n";
+    "                              write page n as PREFIXn.bmp (zoom 100 = 96 dots per inch)\n"
+    "  kalder convert FILE.xml OUT write the document as OUT's extension names (.pdf .xml .bmp .jpg .png)\n";
 
 int usage() {
-    std::cerr << kUsage;
+    std::cerr << kUsage << kPrintUsage << kShowUsage;
     return 2;
 }
 
 int demo(const std::vector<std::string>& args) {
     std::filesystem::path out = ".";
+    bool show = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--out" && i + 1 < args.size())
             out = args[++i];
+        else if (args[i] == "--show")
+            show = true;
         else
             return usage();
     }
@@ -42,8 +48,12 @@ int demo(const std::vector<std::string>& args) {
     printOutline(std::cout, pv.document());
     const std::string xml = (out / "demo.xml").string();
     pv.SaveXML(xml);
-    std::cout << "wrote " << xml << '\n';
-    return 0;
+    const std::string pdf = (out / "demo.pdf").string();
+    pv.ExportPDF(pdf);
+    const int pages = exportPageImages(pv.document(), (out / "demo-page").string(), PageImageFormat::Png);
+    std::cout << "wrote " << xml << ", " << pdf << " and " << pages << " page images "
+              << (out / "demo-page").string() << "N.png\n";
+    return show ? showWindow(pv) : 0;
 }
 
 int info(const std::vector<std::string>& args) {
@@ -92,6 +102,10 @@ int run(const std::vector<std::string>& args) {
         {"demo", demo},
         {"info", info},
         {"render", render},
+        {"print", printCommand},
+        {"printers", printersCommand},
+        {"convert", convert},
+        {"show", showCommand},
     };
     if (args.empty()) return usage();
     auto it = commands.find(args[0]);

@@ -4,37 +4,88 @@
 
 namespace kalder::app {
 
+namespace {
+
+// Page 1: text lines, page numbers in the header and footer, a bordered frame.
+void textPage(Preview& pv) {
+    pv.CurrentFrame("header");
+    pv.FontName("Arial");
+    pv.FontSize(9);
+    pv.FontUnderline(false);
+    pv.FontBold(false);
+    pv.AddTextAt("Kalder demo", 0, 0, prALLeft, prASNone);
+    pv.AddPageNumberAt("Page ?? of the demo", pv.FrameWidth(), 0, true, prALRight);
+
+    pv.CurrentFrame("inside");
+    pv.ApplyStyle("Title");
+    pv.AddTextAt("Documents from code");
+    pv.ApplyStyle("Body");
+    for (const char* line : {"Pages, frames and text lines placed in twips or in units:",
+                             "\"1 in\", \"25 mm\", \"2.5 cm\", \"12 pt\".",
+                             "Every line steps down by the leading of its style."})
+        pv.AddTextAt(line);
+    pv.ForeColor(0x0000C0);
+    pv.AddTextAt("Right aligned, in red", pv.PageInsideWidth(), Variant::missing(), prALRight);
+    pv.ForeColor(0);
+    pv.AddTextAt("Centred", pv.PageInsideWidth() / 2, Variant::missing(), prALCenter);
+
+    pv.AddFrame("summary", "1 in", "4 in", "6.27 in", "1.5 in");
+    pv.ShowBorder(true);
+    pv.BorderColor(0x808080);
+    pv.ApplyStyle("Body");
+    pv.AddTextAt("A frame with a border; its contents count from its top-left corner.", "0.1 in", "0.1 in");
+    pv.Watermark("DRAFT");
+}
+
+// Page 2 (landscape A5): every kind of shape, symbol and arrow.
+void shapesPage(Preview& pv) {
+    pv.AddPage("15 mm", "15 mm", "15 mm", "15 mm", Variant::missing(), Variant::missing(), prPSA5);
+    pv.Orientation(prORLandscape);
+    pv.FontUnderline(false);
+    pv.FontSize(10);
+    pv.AddTextAt("Shapes, symbols and arrows", 0, 0, prALLeft, prASNone);
+    pv.DrawWidth(20);
+    pv.LineColor(0x804000);
+    pv.DrawLine("0 cm", "1 cm", "4 cm", "2 cm");
+    pv.DrawLine("5 cm", "1 cm", "9 cm", "3 cm", prLBBox);
+    pv.FillStyle(0);
+    pv.FillColor(0xE0E0FF);
+    pv.DrawLine("10 cm", "1 cm", "14 cm", "3 cm", prLBBoxFill);
+    pv.FillColor(0xC0FFC0);
+    pv.DrawCircle("2 cm", "5.5 cm", "1.5 cm");
+    pv.DrawEllipse("7 cm", "5.5 cm", "2 cm", "1 cm");
+    pv.FillStyle(1);
+    pv.DrawArc("12 cm", "5.5 cm", "1.5 cm", 0.0f, 3.1415926f, 1.0f);
+    pv.FillStyle(0);
+    pv.FillColor(0xFFE0C0);
+    pv.DrawRoundRect("0 cm", "8 cm", "4 cm", "10 cm", "0.5 cm");
+    pv.DrawPolygon({{2835, 4536}, {4536, 5670}, {3969, 4252}, {5103, 4536}});
+    pv.DrawPSet("15 cm", "8 cm");
+    pv.DrawSymbol("internal", "box", false, "11 cm", "9 cm", "0.6 cm");
+    pv.DrawSymbol("internal", "checkbox", true, "12 cm", "9 cm", "0.6 cm");
+    pv.DrawSymbol("internal", "radio", true, "13 cm", "9 cm", "0.6 cm");
+    pv.DrawSymbol("DejaVu Sans", "\xE2\x9C\x88", Variant(), "14.5 cm", "9 cm", "0.8 cm");
+    pv.DrawArrow(prARAngle, "0.4 cm", prARSharp, "0.5 cm", "0 cm", "11.5 cm", "9 cm", "11.5 cm");
+}
+
+}  // namespace
+
 void buildDemo(Preview& pv) {
     pv.AddFirstPage("1 in", "1 in", "0.75 in", "0.75 in", "0.5 in", "0.5 in", prPSA4);
     pv.DocInfoSet("Title", "Kalder demo");
     pv.DocInfoSet("Author", "Kalder");
-
     pv.AddStyle("Title", "Arial", 24, true, false, false, 0x800000);
     pv.AddStyle("Body", "Times New Roman", "11 pt");
     pv.ModifyStyle("Body", "Leading", prLTPercent);
     pv.ModifyStyle("Body", "Val", 120);
 
-    // Page 1: a title style, a boxed frame in the middle, a coloured line style.
-    pv.ApplyStyle("Title");
-    pv.AddFrame("summary", "1 in", "3 in", "6.27 in", "2 in");
-    pv.ShowBorder(true);
-    pv.BorderColor(0x808080);
-    pv.ApplyStyle("Body");
-    pv.LineColor(0x0000FF);
-    pv.DrawWidth(20);
+    textPage(pv);
+    shapesPage(pv);
 
-    // Page 2: landscape A5.
-    pv.AddPage("15 mm", "15 mm", "15 mm", "15 mm", Variant::missing(), Variant::missing(), prPSA5);
-    pv.Orientation(prORLandscape);
-    pv.AddFrame("left", "15 mm", "15 mm", "9 cm", "10 cm");
-    pv.FontItalic(true);
-    pv.AddFrame("right", "11 cm", "15 mm", "9 cm", "10 cm");
-    pv.FontBold(true);
-
-    // Page 3: a copy of page 1's layout.
+    // Page 3: a copy of page 1's layout (header, footer and the summary frame come along).
     pv.AddPageTemplate("Page 1");
-    pv.CurrentFrame("header");
-    pv.FontSize(9);
+    pv.ApplyStyle("Body");
+    pv.AddTextAt("A page made from page 1 as a template.");
 }
 
 }  // namespace kalder::app

@@ -87,6 +87,67 @@ enum ePaperSize : std::int32_t {
     prPSUserDefine = 42,
 };
 
+// Printer settings of the print run.
+enum ePagesOpt : std::int32_t { prPOAll = 1, prPOCurrent = 2, prPORange = 3, prPOOddEven = 4 };
+enum eOddEven : std::int32_t { prOEOdd = 1, prOEEven = 2, prOEBoth = 3 };
+enum eOrientOpt : std::int32_t { prOOPortrait = 1, prOOLandscape = 2, prOOAsIs = 3 };
+// Paper sources; a printer's own sources have codes from 256 up.
+enum ePaperBin : std::int32_t {
+    prBNUpper = 1,
+    prBNLower = 2,
+    prBNMiddle = 3,
+    prBNManual = 4,
+    prBNEnvelope = 5,
+    prBNEnvManual = 6,
+    prBNAuto = 7,
+    prBNTractor = 8,
+    prBNSmallFmt = 9,
+    prBNLargeFmt = 10,
+    prBNLargeCapacity = 11,
+    prBNCassette = 14,
+    prBNFormSource = 15,
+};
+// Negative values are the four quality steps; a positive value is dots per inch.
+enum PrintQualityType : std::int32_t { prPQDraft = -1, prPQLow = -2, prPQMedium = -3, prPQHigh = -4 };
+enum ColorModeType : std::int32_t { prCMMonochrome = 1, prCMColor = 2 };
+// Bits of the export kinds offered for print-to-file.
+enum ePreviewExport : std::int32_t {
+    prELStructured = 1,
+    prELRTF = 2,
+    prELHTML = 4,
+    prELText = 16,
+    prELPDF = 32,
+    prELBitmap = 64,
+    prELJPEG = 128,
+};
+
+// Interface languages: each value is where the language's block starts in the interface-text
+// table (the text of interface id n in language L has table id L + n).
+enum LanguageType : std::int32_t {
+    prEnglish = 0,
+    prFrench = 1000,
+    prSpanish = 2000,
+    prGerman = 3000,
+    prMalay = 3500,
+    prDutch = 4000,
+    prItalian = 5000,
+    prDanish = 6000,
+    prPortuguese = 7000,
+    prHungarian = 8000,
+    prTurkish = 9000,
+    prPolish = 10000,
+    prSlovenian = 10100,
+    prSwedish = 10300,
+    prHebrew = 10500,
+    prGreek = 11000,
+};
+
+// The preview window's zoom when it opens: a percentage from 0 to 200, or one of these.
+enum ZoomType : std::int32_t { prZMDefault = -1, prZMPageWidth = -2, prZMWholePage = -3, prZMTwoPages = -4 };
+
+// The preview window's state when it is shown.
+enum WindowStateType : std::int32_t { prNormal = 0, prMinimized = 1, prMaximized = 2 };
+
 // Element kind numbers: ElementType of every element, the "Type" of its XML form.
 enum ElementKind : std::int32_t {
     ekLine = 1,

@@ -178,7 +178,7 @@ public:
     void LineType(std::int32_t type);
     std::int32_t DrawWidth() const;  // twips
     void DrawWidth(std::int32_t width);
-    std::int32_t TextRotation() const;  // tenths of a degree
+    std::int32_t TextRotation() const;  // degrees, counter-clockwise
     void TextRotation(std::int32_t rotation);
     std::int32_t LeadingType() const;
     void LeadingType(std::int32_t type);
@@ -276,10 +276,175 @@ public:
     void LoadXMLFromFile(const std::string& Filename);
 
     // ---- Output dispatch and printing --------------------------------------------------------
+    // Ends the document and sends it to one destination: ThisOutput when not 0 (it replaces
+    // Output), else Output; prOTDefault means prOTScreen. optPaperBin, when not -1, becomes the
+    // document's PaperBin. Printer and file outputs set the output-done flag, raise
+    // PrintComplete and replace the document by a new empty one; the printer setup dialog does
+    // so only when it printed or exported. An empty OutputFile for a file output raises -69
+    // "Kalder" "The filename is missing" after that reset; an output the library does not
+    // handle raises -69 "Output destination not handled", also after the reset. A printer or
+    // writer failure raises its own error and keeps the document.
+    void EndDocument(std::int32_t ThisOutput = prOTDefault, std::int32_t optPaperBin = -1);
+    std::int32_t Output() const;  // OutputType
+    void Output(std::int32_t output);
+    std::string OutputFile() const;
+    void OutputFile(const std::string& file);
+    std::int32_t OutputFileType() const;  // ePreviewExport bits
+    void OutputFileType(std::int32_t type);
+    bool SetPrintToFile() const;  // the printer setup dialog opens with print-to-file checked
+    void SetPrintToFile(bool on);
+
+    // The document's printer settings. PaperBin and PaperSize act on the page named pageName
+    // when one is given (an unknown name reads the document's and changes nothing).
+    std::int32_t Copies() const;
+    void Copies(std::int32_t copies);
+    bool Collate() const;
+    void Collate(bool collate);
+    std::int32_t PagesOpt() const;  // ePagesOpt
+    void PagesOpt(std::int32_t option);
+    std::int32_t OddEven() const;  // eOddEven
+    void OddEven(std::int32_t option);
+    std::int32_t OrientOpt() const;  // eOrientOpt
+    void OrientOpt(std::int32_t option);
+    // The page list for prPORange ("1,3,5-12"), the page number for prPOCurrent.
+    std::string PageRange() const;
+    void PageRange(const std::string& range);
+    // The printer to print on, found by name without regard to case; "" or a name that
+    // matches no printer prints on the current printer.
+    std::string PrinterName() const;
+    void PrinterName(const std::string& name);
+    void SetPrinter(const std::string& PrinterName);
+    std::int32_t PaperBin(const std::string& pageName = "") const;  // ePaperBin
+    void PaperBin(std::int32_t bin, const std::string& pageName = "");
+    std::int32_t PaperSize(const std::string& pageName = "") const;  // ePaperSize
+    void PaperSize(std::int32_t size, const std::string& pageName = "");
+
+    // Output settings kept for the whole Preview.
+    std::int32_t PrintQuality() const;  // PrintQualityType, or dots per inch when positive
+    void PrintQuality(std::int32_t quality);
+    std::int32_t ColorMode() const;  // ColorModeType; stored, not passed to the printer
+    void ColorMode(std::int32_t mode);
+    std::string PrintJobTitle() const;  // the job's title in the printer queue ("Kalder" when "")
+    void PrintJobTitle(const std::string& title);
+    bool DirectPrinting() const;  // the printer setup dialog prints at once
+    void DirectPrinting(bool on);
+    bool AllowPrinterDialog() const;  // the printer setup dialog lets the user choose the printer
+    void AllowPrinterDialog(bool on);
+    bool QuitAfterPrint() const;  // the preview window closes once it printed
+    void QuitAfterPrint(bool on);
+    std::int32_t PDFCompression() const;
+    void PDFCompression(std::int32_t level);
+
+    // What the printer setup dialog shows.
+    bool ShowPrintToFile() const;
+    void ShowPrintToFile(bool on);
+    bool ShowPrintOrientation() const;
+    void ShowPrintOrientation(bool on);
+    bool ShowPrintOrientationAsPreview() const;
+    void ShowPrintOrientationAsPreview(bool on);
+    bool ShowPaperSizeSelection() const;
+    void ShowPaperSizeSelection(bool on);
+    bool ShowPrinterSetup() const;
+    void ShowPrinterSetup(bool on);
+    // ePreviewExport bits of the file kinds offered (those also set in OutputFileType).
+    std::int32_t ShowExportList() const;
+    void ShowExportList(std::int32_t kinds);
+
+    // The current printer, read on first use; without a printer: 2.4 twips per pixel,
+    // margins 360 x 240 and printable 11508 x 15363 twips (exchanged for a landscape document).
+    double TwipsPerPixelX() const;
+    double TwipsPerPixelY() const;
+    std::int32_t MarginWidth() const;   // unprintable left edge, twips
+    std::int32_t MarginHeight() const;  // unprintable top edge, twips
+    std::int32_t PrintWidth() const;    // printable size, twips
+    std::int32_t PrintHeight() const;
+    std::string DeviceName() const;  // the queue name
+    std::string DriverName() const;  // the driver's make and model
+    std::string Port() const;        // the queue's device URI
+
+    // Raise the events: CustomButtonClick; PrintComplete when the output-done flag is set;
+    // PrintCancel.
+    void GenerateCustomButton();
+    void GenerateEndPrint();
+    void GeneratePrintCancel();
 
     // ---- Preview window ------------------------------------------------------------------------
+    // What EndDocument(prOTScreen) shows: the document in a window with a toolbar, a zoom list,
+    // page navigation, find, go-to-page, copy and print. The settings below are read when the
+    // window opens; the Show* settings, Caption, RightToLeft, ToolbarIE4 and the icons also
+    // apply at once to a window that is open.
+    std::string Caption() const;
+    void Caption(const std::string& caption);
+    // A percentage from 0 to 200 (shown at most at 175 %) or a ZoomType; above 200 is stored
+    // as 200, below -4 as prZMDefault (the whole page).
+    std::int32_t Zoom() const;
+    void Zoom(std::int32_t zoom);
+    std::int32_t WindowState() const;  // WindowStateType
+    void WindowState(std::int32_t state);
+    // True: EndDocument returns once the window is closed; false: at once, and the window
+    // lives on in the host's event loop.
+    bool Modal() const;
+    void Modal(bool modal);
+    // The window's position in twips; -1: where it was last closed.
+    std::int32_t LeftPositionPreviewWindow() const;
+    void LeftPositionPreviewWindow(std::int32_t left);
+    std::int32_t TopPositionPreviewWindow() const;
+    void TopPositionPreviewWindow(std::int32_t top);
+    bool ShowToolbar() const;
+    void ShowToolbar(bool show);
+    bool ShowStatusBar() const;
+    void ShowStatusBar(bool show);
+    bool ShowPrintButton() const;
+    void ShowPrintButton(bool show);
+    bool ShowPrintDirectButton() const;
+    void ShowPrintDirectButton(bool show);
+    bool ShowFindButton() const;
+    void ShowFindButton(bool show);
+    bool ShowZoomButton() const;  // the zoom buttons and the zoom list
+    void ShowZoomButton(bool show);
+    bool ShowCopyClipboardButton() const;
+    void ShowCopyClipboardButton(bool show);
+    bool ShowCustomButton() const;  // a button that raises onCustomButtonClick
+    void ShowCustomButton(bool show);
+    bool ShowArrows() const;  // the page arrows
+    void ShowArrows(bool show);
+    bool ShowStatusBarIcon() const;
+    void ShowStatusBarIcon(bool show);
+    bool ShowPrintable() const;  // the printer's printable area framed on the page
+    void ShowPrintable(bool show);
+    std::int32_t ShowPrintableColor() const;  // the frame's colour (RGB, red in the low byte)
+    void ShowPrintableColor(std::int32_t color);
+    bool AllowMouseToZoom() const;  // left button zooms in, right button out
+    void AllowMouseToZoom(bool allow);
+    bool MouseWheel() const;  // the wheel scrolls the page
+    void MouseWheel(bool on);
+    bool ToolbarIE4() const;  // flat toolbar buttons
+    void ToolbarIE4(bool on);
+    bool ShowTrayIcon() const;  // a tray icon while the window is shown, where a tray exists
+    void ShowTrayIcon(bool show);
+    bool ShowInTaskBar() const;  // stored; desktops list every window in their task bar
+    void ShowInTaskBar(bool show);
+    bool RightToLeft() const;  // the window laid out from right to left
+    void RightToLeft(bool on);
+    // The status bar's icon, from an image file (PNG, ICO, BMP, SVG ...); "" for the default.
+    void SetStatusBarIcon(const std::string& IconFile);
+    // The window's icon, from an image file or from the bytes of an image; empty for the
+    // default icon.
+    std::string IconFilename() const;
+    void IconFilename(const std::string& file);
+    void Icon(const std::vector<std::uint8_t>& imageData);
 
     // ---- Interface language ----------------------------------------------------------------------
+    // The language of every window and dialog opened afterwards (LanguageType); one interface
+    // serves the whole process, so the setting is shared by all Preview objects.
+    void SetLanguage(std::int32_t Language);
+    // The text kept under a full table id (language offset + interface id): one the host
+    // replaced, or an English text read when the first Preview was made; "" when none.
+    std::string GetInterfaceText(std::int32_t Id) const;
+    // Replaces the text of a full table id for every window opened afterwards.
+    void SetInterfaceText(std::int32_t Id, const std::string& Text);
+    // The highest interface id: 97.
+    std::int32_t MaxUserText() const;
 
     // ---- Events ------------------------------------------------------------------------------------
     // Raised on the caller's thread, without arguments.

@@ -1,6 +1,6 @@
 #include "core/QtRuntime.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -27,7 +27,9 @@ void ensureGuiApplication() {
     const char* current = std::setlocale(LC_ALL, nullptr);
     const std::string saved = current ? current : "C";
     // Lives until the process ends; the host may create its own application before calling us.
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    // A QApplication, not a plain QGuiApplication: the preview window and the printer setup
+    // dialog need widgets, and Qt allows one application object per process.
+    static QApplication* app = new QApplication(argc, argv);
     (void)app;
     std::setlocale(LC_ALL, saved.c_str());
 }

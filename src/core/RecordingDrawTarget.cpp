@@ -1,15 +1,16 @@
 #include "core/RecordingDrawTarget.h"
 
 #include <QImage>
-#include <cstdio>
+#include <charconv>
 
 namespace kalder {
 
 namespace {
+// As "%.10g" in the C locale: the recorded text must not depend on the user's decimal mark.
 std::string num(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.10g", v);
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10);
+    return std::string(buf, res.ptr);
 }
 std::string brushText(Brush b) { return b.hollow ? "brush=hollow" : "brush=" + std::to_string(b.color); }
 }  // namespace

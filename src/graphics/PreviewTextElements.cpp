@@ -85,6 +85,10 @@ void Preview::Watermark(const std::string& Text, std::int32_t Color, const std::
     if (!sFontName.empty()) style.FontName = sFontName;
     style.Bold = bBold;
     style.Italic = bItalic;
+    // A line under or through the text would run across the whole sheet; the running style
+    // of a new document is underlined, so it is dropped here rather than inherited.
+    style.Underline = false;
+    style.Strikethru = false;
     const WatermarkPlacement place =
         placeWatermark(width, height, TextMeasurer::width(style, Text), TextMeasurer::metrics(style).height);
     if (place.fontSize <= 0) return;

@@ -18,6 +18,7 @@
 #include "core/TextMeasurer.h"
 #include "core/Twips.h"
 #include "document/cDocument.h"
+#include "graphics/FramePosition.h"
 #include "graphics/cGraphicText.h"
 
 namespace kalder {
@@ -32,6 +33,11 @@ std::int32_t lineStep(const cStyle& style) {
         case prLTIncrement: return roundToLong(height + style.LeadingVal);
         default: return 0;
     }
+}
+
+// y + step; a position beyond 32 bits is the run-time's overflow.
+std::int32_t below(std::int32_t y, std::int32_t step) {
+    return checkedTwips(static_cast<long long>(y) + step, "AddTextAt");
 }
 
 // The running attributes carried over to the frame the line continues in.
@@ -81,7 +87,7 @@ std::string Preview::AddTextAt(const std::string& Text, const Variant& vxPos, co
     const std::int32_t step = lineStep(frame->CurrentStyle);
     std::int32_t next = y;
     if (etsStep == prASLine) {
-        next = y + step;
+        next = below(y, step);
     } else if (etsStep != prASNone) {
         const double needed =
             etsStep == prASCopypage ? TextMeasurer::height(frame->CurrentStyle) : static_cast<double>(step);
@@ -89,10 +95,12 @@ std::string Preview::AddTextAt(const std::string& Text, const Variant& vxPos, co
             const cStyle kept = frame->CurrentStyle;
             if (etsStep == prASInside) {
                 auto oldPage = doc_->currentPage();
-                AddPage(oldPage->PageMarginLeft, oldPage->PageMarginRight, oldPage->PageMarginTop,
-                        oldPage->PageMarginBottom);
+                const std::string added = AddPage(oldPage->PageMarginLeft, oldPage->PageMarginRight,
+                                                  oldPage->PageMarginTop, oldPage->PageMarginBottom);
+                // Only a page made here gets the band: when the key was taken (after a page was
+                // deleted), the existing page became current and keeps its own frames.
                 auto newPage = doc_->currentPage();
-                if (newPage && newPage != oldPage && (previousFrame == "header" || previousFrame == "footer"))
+                if (!added.empty() && newPage && (previousFrame == "header" || previousFrame == "footer"))
                     carryBand(*oldPage, *newPage, previousFrame);
                 doc_->CurrentFrame("inside");
             } else {
@@ -104,7 +112,7 @@ std::string Preview::AddTextAt(const std::string& Text, const Variant& vxPos, co
             continueWith(*frame, kept);
             y = doc_->CurrentY;
         }
-        next = y + step;
+        next = below(y, step);
     }
 
     auto text = std::make_shared<cGraphicText>();

@@ -1,15 +1,18 @@
 #include "graphics/cGraphicText.h"
+#include "document/PdfExport.h"
 
 #include "core/DrawingLayer.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
 #include "document/cFrame.h"
+#include "graphics/FramePosition.h"
 #include "kalder/Variant.h"
 
 namespace kalder {
 
 namespace {
 constexpr std::int32_t kHighlightColor = 255;  // red
+constexpr const char* kSource = "cGraphicText";
 }
 
 cGraphicText::cGraphicText() : cElement(ekGraphicText) {}
@@ -17,7 +20,7 @@ cGraphicText::cGraphicText() : cElement(ekGraphicText) {}
 void cGraphicText::Preview(cFrame& frame, DrawingLayer& layer) {
     cStyle style = frame.CurrentStyle;
     if (style.TextRotation != 0) {
-        layer.PutRotatedText(Text, xPos + frame.xPos, yPos + frame.yPos, style);
+        layer.PutRotatedText(Text, pageX(frame, xPos, kSource), pageY(frame, yPos, kSource), style);
         return;
     }
     std::int32_t x = xPos;
@@ -29,7 +32,7 @@ void cGraphicText::Preview(cFrame& frame, DrawingLayer& layer) {
     if (layer.onScreen() && !layer.highlightKey.empty() && Key() == layer.highlightKey)
         style.ForeColor = kHighlightColor;
     style.Charset = Charset;
-    layer.PutText(Text, x + frame.xPos, yPos + frame.yPos, style);
+    layer.PutText(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
 }
 
 std::shared_ptr<cElement> cGraphicText::Copy() const { return std::make_shared<cGraphicText>(*this); }
@@ -48,6 +51,17 @@ void cGraphicText::loadItems(const ItemReader& in) {
     yPos = in.Long("yPos");
     Align = in.Long("Align");
     AutoStep = in.Long("AutoStep");
+}
+
+void cGraphicText::ExportPDF(cFrame& frame, PdfExport& pdf) {
+    cStyle style = frame.CurrentStyle;
+    std::int32_t x = xPos;
+    if (style.TextRotation == 0 && (Align == prALRight || Align == prALCenter)) {
+        const double width = TextMeasurer::width(style, Text);
+        x = roundToLong(Align == prALRight ? xPos - width : xPos - width / 2);
+    }
+    style.Charset = Charset;
+    pdf.textRun(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
 }
 
 }  // namespace kalder

@@ -27,6 +27,7 @@ public:
 
     void Preview(cFrame& frame, DrawingLayer& layer) override;
     std::shared_ptr<cElement> Copy() const override;
+    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     // Text xPos yPos Align AutoStep

@@ -1,32 +1,50 @@
 #include "graphics/cPageNo.h"
+#include "document/PdfExport.h"
 
 #include "core/DrawingLayer.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
+#include "graphics/FramePosition.h"
 #include "graphics/PageNumberText.h"
 #include "kalder/Variant.h"
 
 namespace kalder {
 
+namespace {
+bool holds(const cPage& page, const cFrame& frame) {
+    for (const auto& f : page.Frames())
+        if (f.get() == &frame) return true;
+    return false;
+}
+}  // namespace
+
 cPageNo::cPageNo() : cElement(ekPageNo) {}
 
-std::string cPageNo::text(const cDocument& doc) const {
-    auto page = doc.pages().Item(std::string_view(PageKey));
+std::shared_ptr<cPage> cPageNo::pageShowing(const cDocument& doc, const cFrame& frame) const {
+    auto own = doc.pages().Item(std::string_view(PageKey));
+    if (own && holds(*own, frame)) return own;  // the usual case, found without a search
+    for (const auto& page : doc.pages())
+        if (holds(*page, frame)) return page;
+    return own;
+}
+
+std::string cPageNo::text(const cDocument& doc, const cFrame& frame) const {
+    auto page = pageShowing(doc, frame);
     return page ? expandPageNumber(Definition, pageNumberText(doc, *page, MaxPages)) : std::string();
 }
 
 void cPageNo::Preview(cFrame& frame, DrawingLayer& layer) {
-    auto page = layer.document ? layer.document->pages().Item(std::string_view(PageKey)) : nullptr;
+    auto page = layer.document ? pageShowing(*layer.document, frame) : nullptr;
     if (!page) return;
     const std::string shown = expandPageNumber(Definition, pageNumberText(*layer.document, *page, MaxPages));
     const cStyle& style = frame.CurrentStyle;
-    std::int32_t x = xPos + frame.xPos;
+    std::int32_t x = pageX(frame, xPos, "cPageNo");
     if (Align == prALRight || Align == prALCenter) {
         const double width = TextMeasurer::width(style, shown);
         x = roundToLong(Align == prALRight ? x - width : x - width / 2);
     }
-    layer.PutText(shown, x, yPos + frame.yPos, style);
+    layer.PutText(shown, x, pageY(frame, yPos, "cPageNo"), style);
 }
 
 std::shared_ptr<cElement> cPageNo::Copy() const { return std::make_shared<cPageNo>(*this); }
@@ -49,6 +67,19 @@ void cPageNo::loadItems(const ItemReader& in) {
     yPos = in.Long("yPos");
     Align = in.Long("Align");
     MaxPages = in.Boolean("MaxPages");
+}
+
+void cPageNo::ExportPDF(cFrame& frame, PdfExport& pdf) {
+    auto page = pageShowing(pdf.document(), frame);
+    if (!page) return;
+    const std::string shown = expandPageNumber(Definition, pageNumberText(pdf.document(), *page, MaxPages));
+    const cStyle& style = frame.CurrentStyle;
+    std::int32_t x = pageX(frame, xPos, "cPageNo");
+    if (Align == prALRight || Align == prALCenter) {
+        const double width = TextMeasurer::width(style, shown);
+        x = roundToLong(Align == prALRight ? x - width : x - width / 2);
+    }
+    pdf.textRun(shown, x, pageY(frame, yPos, "cPageNo"), style);
 }
 
 }  // namespace kalder

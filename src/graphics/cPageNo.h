@@ -1,13 +1,16 @@
-// Page number: a text whose "??" becomes the number of the page that holds the element.
+// Page number: a text whose "??" becomes the number of the page that shows the element.
 //
 // The number is worked out when the page is drawn, from the document the drawing layer
-// carries (numbering type and logical number of the page named by PageKey, and the page count
-// for MaxPages), so pages added, deleted or renumbered later are shown right. Placed like
-// graphic text by its measured width in the frame's running style; without a document, or
-// when the page is not in it, nothing is drawn.
+// carries, so pages added, deleted or renumbered later are shown right. The page is the one
+// whose frame is being drawn, so a page number that travelled with a copied header (page
+// templates, automatic page steps) or is drawn through a reference shows the number of the
+// page it appears on; PageKey (the page it was added to) names the page when the frame is on
+// no page of the document. Placed by its measured width in the frame's running style, like
+// graphic text; without a document, or without a page to number, nothing is drawn.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "document/cElement.h"
@@ -16,6 +19,7 @@
 namespace kalder {
 
 class cDocument;
+class cPage;
 
 class cPageNo final : public cElement {
 public:
@@ -28,11 +32,14 @@ public:
     std::int32_t yPos = 0;
     bool MaxPages = false;          // "3/10" instead of "3"
 
-    // The text as drawn in `doc`; "" when the page is not in it.
-    std::string text(const cDocument& doc) const;
+    // The page numbered when the element is drawn in `frame`; nullptr when there is none.
+    std::shared_ptr<cPage> pageShowing(const cDocument& doc, const cFrame& frame) const;
+    // The text as drawn in `frame` of `doc`; "" when there is no page to number.
+    std::string text(const cDocument& doc, const cFrame& frame) const;
 
     void Preview(cFrame& frame, DrawingLayer& layer) override;
     std::shared_ptr<cElement> Copy() const override;
+    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     // PageKey Definition xPos yPos Align, then MaxPages when it is set.

@@ -11,13 +11,18 @@
 namespace kalder {
 
 QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options) {
+    return renderPageImage(doc, page, options, QImage());
+}
+
+QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options, QImage&& recycled) {
     ensureGuiApplication();
     const double zoom = options.zoom > 0 ? options.zoom : 1.0;
     const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
     const double tpp = 1440.0 / dpi;
     const int w = std::max(1, static_cast<int>(std::lround(page.PageWidth() * zoom / tpp)));
     const int h = std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp)));
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image = std::move(recycled);
+    if (image.size() != QSize(w, h) || image.format() != QImage::Format_RGB32) image = QImage(w, h, QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);

@@ -19,5 +19,9 @@ struct PageImageOptions {
 // The page at the zoom: (page width x zoom / twips-per-pixel) pixels wide, white, with every
 // frame and element drawn through the drawing layer in screen mode.
 QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options = {});
+// The same, drawn into `recycled` when it is not shared and has the page's size and format:
+// a cache that drops one page for another reuses its memory rather than asking the system
+// for fresh pages.
+QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options, QImage&& recycled);
 
 }  // namespace kalder

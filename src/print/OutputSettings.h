@@ -26,11 +26,25 @@ struct OutputSettings {
     // printer setup dialog opens.
     bool outputDone = false;
 
-    // The current printer's metrics; the defaults until a printer is read.
+    // What the printer setup dialog offers.
+    bool ShowPrintToFile = true;
+    bool ShowPrintOrientation = true;
+    bool ShowPrintOrientationAsPreview = true;
+    bool ShowPaperSizeSelection = true;
+    bool ShowPrinterSetup = true;
+    std::int32_t ShowExportList = 255;  // ePreviewExport bits
+
+    // The printer the print run uses when the document names none: empty means the system's
+    // default printer (or the first one when the system names no default).
+    std::string currentPrinter;
+
+    // The current printer's metrics; the defaults until a printer is read. Read on first
+    // use, as asking the print system can take a moment.
     PrinterMetrics printer;
     std::string deviceName;
     std::string driverName;
     std::string port;
+    bool printerRead = false;
 };
 
 }  // namespace kalder

@@ -4,8 +4,24 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kalder {
+
+class PreviewWindow;
+
+// The preview window a Preview has open, if any. The window belongs to its Preview: ending
+// the Preview closes and deletes it, so a window never outlives the document it shows.
+// Copies of a settings record do not share the window.
+class OpenWindow {
+public:
+    OpenWindow() = default;
+    OpenWindow(const OpenWindow&) {}
+    OpenWindow& operator=(const OpenWindow&) { return *this; }
+    ~OpenWindow();
+
+    PreviewWindow* window = nullptr;
+};
 
 struct WindowSettings {
     std::string Caption = "Kalder";
@@ -32,6 +48,14 @@ struct WindowSettings {
     bool ShowTrayIcon = true;
     bool ShowInTaskBar = false;
     bool RightToLeft = false;
+
+    // Icons: an image file for the status bar; a file or image bytes for the window (the
+    // bytes win when both are set). Empty: the built-in icon.
+    std::string StatusBarIconFile;
+    std::string IconFilename;
+    std::vector<std::uint8_t> IconData;
+
+    OpenWindow open;
 };
 
 }  // namespace kalder

@@ -1,0 +1,45 @@
+// kalder convert FILE.xml OUT: writes the document in the format OUT's extension names.
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+#include "Commands.h"
+#include "export/PageImages.h"
+#include "kalder/Preview.h"
+
+namespace kalder::app {
+
+int convert(const std::vector<std::string>& args) {
+    if (args.size() != 3) {
+        std::cerr << "usage: kalder convert FILE.xml OUT.{pdf,xml,bmp,jpg,png}\n";
+        return 2;
+    }
+    const std::filesystem::path out = args[2];
+    std::string ext = out.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    Preview pv;
+    pv.LoadXMLFromFile(args[1]);
+    // Page images are named by page: OUT without its extension, then the page number.
+    const std::string base = (out.parent_path() / out.stem()).string();
+    if (ext == ".pdf") {
+        pv.ExportPDF(out.string());
+        if (pv.PDFReplacedCharacters() > 0)
+            std::cerr << "kalder: " << pv.PDFReplacedCharacters()
+                      << " characters outside Windows-1252 were written as \"?\"\n";
+    } else if (ext == ".xml") {
+        pv.SaveXML(out.string());
+    } else if (ext == ".bmp") {
+        exportPageImages(pv.document(), base, PageImageFormat::Bmp);
+    } else if (ext == ".jpg" || ext == ".jpeg") {
+        exportPageImages(pv.document(), base, PageImageFormat::Jpeg);
+    } else if (ext == ".png") {
+        exportPageImages(pv.document(), base, PageImageFormat::Png);
+    } else {
+        std::cerr << "kalder: no writer for \"" << ext << "\" files\n";
+        return 2;
+    }
+    std::cout << "wrote " << out.string() << '\n';
+    return 0;
+}
+
+}  // namespace kalder::app

@@ -1,0 +1,54 @@
+// report-1000 through Kalder: 1,000 A4 pages of a ledger (header, rule, 50 body lines, footer
+// "Page n of 1000"), built through the public API and written as PDF. The layout is the one
+// the peer programs draw (see run_pdf_peers.sh). Prints the seconds it took.
+//   usage: kalder_report1000 report-1000.txt out.pdf
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kalder/Preview.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: kalder_report1000 report-1000.txt out.pdf\n";
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    std::ifstream in(argv[1]);
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    if (lines.size() < 50000) {
+        std::cerr << "the corpus has " << lines.size() << " lines, 50000 expected\n";
+        return 1;
+    }
+    kalder::Preview pv;
+    pv.AddFirstPage(0, 0, 0, 0, kalder::Variant::missing(), kalder::Variant::missing(), kalder::prPSA4);
+    constexpr int kPages = 1000, kLines = 50;
+    for (int p = 1; p <= kPages; ++p) {
+        if (p > 1) pv.AddPage();
+        pv.CurrentFrame("WholePage");
+        // Positions are the tops of the text cells: the peers' baselines less the font's ascent.
+        pv.FontName("Arial");
+        pv.FontBold(true);
+        pv.FontUnderline(false);
+        pv.FontSize(12);
+        pv.AddTextAt("ACME Corp. Ledger Report 2024 - Section " + std::to_string((p - 1) / 10 + 1), "72 pt",
+                     "49 pt", kalder::prALLeft, kalder::prASNone);
+        pv.DrawWidth(10);
+        pv.DrawLine("72 pt", "68 pt", "523.276 pt", "68 pt");
+        pv.FontBold(false);
+        pv.FontSize(10);
+        for (int i = 0; i < kLines; ++i)
+            pv.AddTextAt(lines[static_cast<std::size_t>((p - 1) * kLines + i)], "72 pt",
+                         std::to_string(81 + 12 * i) + " pt", kalder::prALLeft, kalder::prASNone);
+        pv.FontSize(9);
+        pv.AddPageNumberAt("Page ?? of 1000", "297.638 pt", "792 pt", false, kalder::prALCenter);
+    }
+    pv.ExportPDF(argv[2]);
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%.3f\n", s);
+    return 0;
+}

@@ -1,0 +1,39 @@
+// Resource limits: every bound the library puts on what it reads or builds, one constant
+// each with the reason for its value, so that a reader can find them in one place and tests
+// can probe just below and just above each one.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kalder::limits {
+
+// Nested RTF groups the reader accepts; one more ends the import. Word processors nest a
+// handful of levels, and a bound keeps hostile input from growing the saved-state stack.
+inline constexpr std::int32_t kRtfGroupDepth = 100;
+
+// Bytes of an RTF font name that are kept; every font switch writes the name into the markup,
+// so the bound keeps that output proportional to the input. Real family names are far shorter.
+inline constexpr std::size_t kRtfFontNameBytes = 128;
+
+// Largest RTF font size in half-points (1638 pt, the largest size word processors offer);
+// larger sizes are clamped so that layout never meets an absurd font.
+inline constexpr std::int32_t kRtfFontSizeHalfPoints = 3276;
+
+// Largest font size in points a markup "fs" tag sets (the largest size word processors offer);
+// larger sizes are clamped so that layout never asks the font system for an absurd font.
+inline constexpr float kMarkupFontPoints = 1638.0F;
+
+// Largest offset in twips (about 11,650 inches) a markup tag gives for a position, tab stop or
+// indent; larger values are clamped, so sums of positions and widths stay inside 32 bits.
+inline constexpr std::int32_t kMarkupOffsetTwips = 1 << 24;
+
+// Tab stops one paragraph keeps; further "ts" tags are ignored. The continuation prefix repeats
+// every stop, so the bound keeps it short; typeset pages use a dozen.
+inline constexpr std::size_t kMarkupTabStops = 64;
+
+// Bytes of a markup font name that are kept; real family names are far shorter, and the name
+// is repeated in every continuation prefix and looked up by the font system.
+inline constexpr std::size_t kMarkupFontNameBytes = 128;
+
+}  // namespace kalder::limits

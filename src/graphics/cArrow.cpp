@@ -1,0 +1,107 @@
+#include "graphics/cArrow.h"
+#include "document/PdfExport.h"
+
+#include <cmath>
+
+#include "core/DrawingLayer.h"
+#include "document/XmlItems.h"
+#include "graphics/FramePosition.h"
+#include "kalder/Variant.h"
+
+namespace kalder {
+
+namespace {
+constexpr const char* kSource = "cArrow";
+constexpr double kPi = 3.14159265;
+constexpr double kHeadAngle = 30 * kPi / 180;
+
+void drawHead(DrawingLayer& layer, const cStyle& style, POLYVERT from, POLYVERT tip, std::int32_t type,
+              std::int32_t size) {
+    if (size == 0) return;
+    const auto sides = cArrow::headSides(from, tip, size);
+    if (type == prARSharp) {
+        // A filled head whatever the running fill: it is part of the line, so it takes the
+        // line's colour.
+        cStyle head = style;
+        head.FillStyle = vbFSSolid;
+        head.FillColor = style.LineStyle.Color;
+        layer.PutPolygon({tip, sides[0], sides[1]}, head);
+    } else if (type == prARAngle) {
+        layer.PutLine(tip.X, tip.Y, sides[0].X, sides[0].Y, style);
+        layer.PutLine(tip.X, tip.Y, sides[1].X, sides[1].Y, style);
+    }
+    // Other head types are no head.
+}
+}  // namespace
+
+cArrow::cArrow() : cElement(ekArrow) {}
+
+std::array<POLYVERT, 2> cArrow::headSides(POLYVERT from, POLYVERT tip, std::int32_t length) {
+    // Unit vector from the tip back along the shaft, and its normal.
+    const double angle = std::atan2(static_cast<double>(from.Y) - tip.Y, static_cast<double>(from.X) - tip.X);
+    const double ux = std::cos(angle), uy = std::sin(angle);
+    const double back = length, across = length * std::tan(kHeadAngle);
+    auto point = [&](double side) {
+        return POLYVERT{roundToLong(tip.X + back * ux - side * across * uy),
+                        roundToLong(tip.Y + back * uy + side * across * ux)};
+    };
+    return {point(1), point(-1)};
+}
+
+void cArrow::Preview(cFrame& frame, DrawingLayer& layer) {
+    const cStyle& style = frame.CurrentStyle;
+    const POLYVERT start{pageX(frame, x1, kSource), pageY(frame, y1, kSource)};
+    const POLYVERT end{pageX(frame, x2, kSource), pageY(frame, y2, kSource)};
+    layer.PutLine(start.X, start.Y, end.X, end.Y, style);
+    if (start.X == end.X && start.Y == end.Y) return;
+    drawHead(layer, style, end, start, ArrowTypeStart, ArrowSizeStart);
+    drawHead(layer, style, start, end, ArrowTypeEnd, ArrowSizeEnd);
+}
+
+std::shared_ptr<cElement> cArrow::Copy() const { return std::make_shared<cArrow>(*this); }
+
+void cArrow::saveItems(ItemWriter& out) const {
+    out.item("X1", x1);
+    out.item("Y1", y1);
+    out.item("X2", x2);
+    out.item("Y2", y2);
+    out.item("ArrowSizeStart", ArrowSizeStart);
+    out.item("ArrowSizeEnd", ArrowSizeEnd);
+    out.item("ArrowTypeStart", ArrowTypeStart);
+    out.item("ArrowTypeEnd", ArrowTypeEnd);
+}
+
+void cArrow::loadItems(const ItemReader& in) {
+    x1 = in.Long("X1");
+    y1 = in.Long("Y1");
+    x2 = in.Long("X2");
+    y2 = in.Long("Y2");
+    ArrowSizeStart = in.Long("ArrowSizeStart");
+    ArrowSizeEnd = in.Long("ArrowSizeEnd");
+    ArrowTypeStart = in.Long("ArrowTypeStart");
+    ArrowTypeEnd = in.Long("ArrowTypeEnd");
+}
+
+void cArrow::ExportPDF(cFrame& frame, PdfExport& pdf) {
+    const cStyle& style = frame.CurrentStyle;
+    const POLYVERT start{pageX(frame, x1, kSource), pageY(frame, y1, kSource)};
+    const POLYVERT end{pageX(frame, x2, kSource), pageY(frame, y2, kSource)};
+    pdf.line(start.X, start.Y, end.X, end.Y, style);
+    if (start.X == end.X && start.Y == end.Y) return;
+    auto head = [&](POLYVERT from, POLYVERT tip, std::int32_t type, std::int32_t size) {
+        if (size == 0) return;
+        const auto sides = headSides(from, tip, size);
+        if (type == prARSharp) {
+            cStyle filled = style;
+            filled.FillColor = style.LineStyle.Color;
+            pdf.polygon({tip, sides[0], sides[1]}, filled);
+        } else if (type == prARAngle) {
+            pdf.line(tip.X, tip.Y, sides[0].X, sides[0].Y, style);
+            pdf.line(tip.X, tip.Y, sides[1].X, sides[1].Y, style);
+        }
+    };
+    head(end, start, ArrowTypeStart, ArrowSizeStart);
+    head(start, end, ArrowTypeEnd, ArrowSizeEnd);
+}
+
+}  // namespace kalder

@@ -1,0 +1,74 @@
+#include "graphics/cEllipse.h"
+#include "document/PdfExport.h"
+
+#include <cmath>
+
+#include "core/DrawingLayer.h"
+#include "document/XmlItems.h"
+#include "graphics/FramePosition.h"
+#include "kalder/Enums.h"
+
+namespace kalder {
+
+namespace {
+// A full turn as the XML items keep it: seven significant digits may not give back the same
+// single, so the comparison allows for the last digit.
+bool isFullTurn(float angle) { return std::fabs(angle - cEllipse::kFullTurn) < 1e-5f; }
+}  // namespace
+
+cEllipse::cEllipse() : cElement(ekEllipse) {}
+
+bool cEllipse::isWhole() const noexcept {
+    if (dStart == 0 && dEnd == 0) return true;
+    // DrawEllipse leaves the angles at their defaults, which would make an arc from 0 to 6.27
+    // of radius xRad and aspect 1 -- a circle with a gap, whatever yRad says. The user asked
+    // for an ellipse, and the PDF export draws one from both radii, so the surface does too.
+    return dStart == 0 && isFullTurn(dEnd) && dAspect == 1;
+}
+
+void cEllipse::Preview(cFrame& frame, DrawingLayer& layer) {
+    const cStyle& style = frame.CurrentStyle;
+    const std::int32_t x = pageX(frame, xPos, "cEllipse"), y = pageY(frame, yPos, "cEllipse");
+    if (isWhole()) {
+        const float aspect = xRad == 0 ? 1.0f : static_cast<float>(yRad) / static_cast<float>(xRad);
+        // The surface takes the larger half-axis as the radius, so a tall ellipse passes yRad
+        // and gets xRad back through the aspect.
+        const std::int32_t radius = xRad != 0 && yRad > xRad ? yRad : xRad;
+        layer.PutCircle(x, y, static_cast<float>(radius), 0, 0, aspect, style);
+    } else {
+        // The layer rounds the end angle for the surface; dEnd itself keeps its value, so
+        // every repaint draws the same arc.
+        layer.PutCircle(x, y, static_cast<float>(xRad), dStart, dEnd, dAspect, style);
+    }
+}
+
+std::shared_ptr<cElement> cEllipse::Copy() const { return std::make_shared<cEllipse>(*this); }
+
+void cEllipse::saveItems(ItemWriter& out) const {
+    out.item("xPos", xPos);
+    out.item("yPos", yPos);
+    out.item("XRad", xRad);
+    out.item("YRad", yRad);
+    out.item("dStart", dStart);
+    out.item("dEnd", dEnd);
+    out.item("dAspect", dAspect);
+}
+
+void cEllipse::loadItems(const ItemReader& in) {
+    xPos = in.Long("xPos");
+    yPos = in.Long("yPos");
+    xRad = in.Long("XRad");
+    yRad = in.Long("YRad");
+    dStart = in.Single("dStart");
+    dEnd = in.Single("dEnd");
+    dAspect = in.Single("dAspect");
+}
+
+void cEllipse::ExportPDF(cFrame& frame, PdfExport& pdf) {
+    const cStyle& style = frame.CurrentStyle;
+    // The file draws the whole figure with both radii; arcs print as their ellipse.
+    pdf.ellipse(pageX(frame, xPos, "cEllipse"), pageY(frame, yPos, "cEllipse"), xRad, isWhole() ? yRad : roundToLong(xRad * dAspect),
+                style, style.FillStyle == vbFSSolid);
+}
+
+}  // namespace kalder

@@ -1,0 +1,30 @@
+// Point element (kind 12): one point relative to the frame, drawn in the running style's
+// ForeColor. LineStyle is the element's own line record, kept for the exports that draw the
+// point as a short line.
+#pragma once
+
+#include <cstdint>
+
+#include "core/cLineStyle.h"
+#include "document/cElement.h"
+
+namespace kalder {
+
+class cPSet final : public cElement {
+public:
+    cPSet();
+
+    std::int32_t x1 = 0;
+    std::int32_t y1 = 0;
+    cLineStyle LineStyle;
+
+    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    std::shared_ptr<cElement> Copy() const override;
+    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
+
+protected:
+    void saveItems(ItemWriter& out) const override;
+    void loadItems(const ItemReader& in) override;
+};
+
+}  // namespace kalder

@@ -1,0 +1,140 @@
+#include "graphics/cSymbol.h"
+#include "document/PdfExport.h"
+
+#include "core/DrawingLayer.h"
+#include "core/Locale.h"
+#include "core/TextMeasurer.h"
+#include "document/XmlItems.h"
+#include "graphics/FramePosition.h"
+#include "kalder/AutomationError.h"
+#include "kalder/Enums.h"
+
+namespace kalder {
+
+namespace {
+constexpr const char* kSource = "cSymbol";
+constexpr std::int32_t kWhite = 0xFFFFFF;
+
+std::int32_t offset(std::int32_t v, long long by) { return checkedTwips(v + by, kSource); }
+}  // namespace
+
+cSymbol::cSymbol() : cElement(ekSymbol) {}
+
+bool cSymbol::isInternalSymbol(const std::string& id) { return id == "box" || id == "radio" || id == "checkbox"; }
+
+void cSymbol::raiseUnknownSymbol(const std::string& id) {
+    throw AutomationError(err::InvalidCall, "DrawSymbol", "Unknown symbol : " + id);
+}
+
+bool cSymbol::checked() const {
+    // "True" and "False" as text, as a caller's Boolean often arrives; numbers by their value.
+    if (Param.isString()) {
+        const std::string text = lowerAscii(trimBlanks(Param.toString()));
+        if (text == "true") return true;
+        if (text == "false") return false;
+    }
+    try {
+        return Param.toBool();
+    } catch (const AutomationError&) {
+        return false;  // no state, or one that is no truth value: unchecked
+    }
+}
+
+void cSymbol::Preview(cFrame& frame, DrawingLayer& layer) {
+    const cStyle& style = frame.CurrentStyle;
+    const std::int32_t x = pageX(frame, xPos, kSource), y = pageY(frame, yPos, kSource);
+
+    if (SetName != kInternalSet) {
+        cStyle font = style;
+        font.FontName = SetName;
+        font.FontSize = static_cast<float>(Size);
+        const double width = TextMeasurer::width(font, SymbolId), height = TextMeasurer::height(font);
+        layer.PutText(SymbolId, offset(x, -roundToLong(width / 2)), offset(y, -roundToLong(height / 2)), font);
+        return;
+    }
+
+    if (SymbolId == "radio") {
+        cStyle ring = style;
+        ring.FillColor = kWhite;
+        layer.PutCircle(x, y, Size / 2.0f, 0, 0, 1, ring);
+        if (checked()) {
+            // The dot takes the outline's colour, so the symbol reads as one mark.
+            cStyle dot = style;
+            dot.FillStyle = vbFSSolid;
+            dot.FillColor = style.LineStyle.Color;
+            layer.PutCircle(x, y, Size / 4.0f, 0, 0, 1, dot);
+        }
+        return;
+    }
+    if (SymbolId != "box" && SymbolId != "checkbox") raiseUnknownSymbol(SymbolId);
+
+    const std::int32_t left = offset(x, -(Size / 2)), top = offset(y, -(Size / 2));
+    const std::int32_t right = offset(left, Size), bottom = offset(top, Size);
+    layer.PutBox(left, top, right, bottom, style);
+    if (SymbolId == "checkbox" && checked()) {
+        // An X from corner to corner, held off the outline by a fifth of the side.
+        const std::int32_t inset = Size / 5;
+        const std::int32_t l = offset(left, inset), t = offset(top, inset);
+        const std::int32_t r = offset(right, -inset), b = offset(bottom, -inset);
+        layer.PutLine(l, t, r, b, style);
+        layer.PutLine(l, b, r, t, style);
+    }
+}
+
+std::shared_ptr<cElement> cSymbol::Copy() const { return std::make_shared<cSymbol>(*this); }
+
+void cSymbol::saveItems(ItemWriter& out) const {
+    out.item("SetName", SetName);
+    out.item("SymbolId", SymbolId);
+    out.item("Size", Size);
+    out.item("xPos", xPos);
+    out.item("yPos", yPos);
+    // The checked state travels too, so a ticked box stays ticked after a save and a load.
+    if (SetName == kInternalSet && checked()) out.item("Param", true);
+}
+
+void cSymbol::loadItems(const ItemReader& in) {
+    SetName = in.String("SetName");
+    SymbolId = in.String("SymbolId");
+    Size = in.Long("Size");
+    xPos = in.Long("xPos");
+    yPos = in.Long("yPos");
+    Param = in.Boolean("Param");
+}
+
+void cSymbol::ExportPDF(cFrame& frame, PdfExport& pdf) {
+    const cStyle& style = frame.CurrentStyle;
+    const std::int32_t x = pageX(frame, xPos, kSource), y = pageY(frame, yPos, kSource);
+    if (SetName != kInternalSet) {
+        cStyle font = style;
+        font.FontName = SetName;
+        font.FontSize = static_cast<float>(Size);
+        const double width = TextMeasurer::width(font, SymbolId), height = TextMeasurer::height(font);
+        pdf.textRun(SymbolId, offset(x, -roundToLong(width / 2)), offset(y, -roundToLong(height / 2)), font);
+        return;
+    }
+    if (SymbolId == "radio") {
+        cStyle ring = style;
+        ring.FillColor = kWhite;
+        pdf.ellipse(x, y, Size / 2, Size / 2, ring, true);
+        if (checked()) {
+            cStyle dot = style;
+            dot.FillColor = style.LineStyle.Color;
+            pdf.ellipse(x, y, Size / 4, Size / 4, dot, true);
+        }
+        return;
+    }
+    if (SymbolId != "box" && SymbolId != "checkbox") raiseUnknownSymbol(SymbolId);
+    const std::int32_t left = offset(x, -(Size / 2)), top = offset(y, -(Size / 2));
+    const std::int32_t right = offset(left, Size), bottom = offset(top, Size);
+    pdf.rectangle(left, top, right, bottom, style, false);
+    if (SymbolId == "checkbox" && checked()) {
+        const std::int32_t inset = Size / 5;
+        const std::int32_t l = offset(left, inset), t = offset(top, inset);
+        const std::int32_t r = offset(right, -inset), b = offset(bottom, -inset);
+        pdf.line(l, t, r, b, style);
+        pdf.line(l, b, r, t, style);
+    }
+}
+
+}  // namespace kalder

@@ -1,0 +1,86 @@
+#include "richtext/cParaText.h"
+
+#include <algorithm>
+
+#include "core/DrawingLayer.h"
+#include "document/PdfExport.h"
+#include "document/XmlItems.h"
+#include "document/cDocument.h"
+#include "document/cFrame.h"
+#include "kalder/Enums.h"
+#include "richtext/ParaFlow.h"
+#include "richtext/ParaRuns.h"
+
+namespace kalder {
+
+namespace {
+std::int32_t sum(std::int32_t a, std::int32_t b) noexcept {
+    const long long v = static_cast<long long>(a) + b;
+    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(v);
+}
+}  // namespace
+
+cParaText::cParaText() : cElement(ekParaText) {}
+
+std::string cParaText::FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages) {
+    ParaFlowResult r = flowParagraph(text, style, {xPos, yPos, Width, Height}, AutoPara, pages);
+    TextLines = std::move(r.lines);
+    NextY = r.nextY;
+    // Laying the kept part out again gives these same lines: the pass never looked further.
+    if (text.data() == Text.data())
+        Text.resize(std::min(r.seen, Text.size()));
+    else
+        Text.assign(text.substr(0, r.seen));
+    return std::move(r.rest);
+}
+
+void cParaText::Preview(cFrame& frame, DrawingLayer& layer) {
+    PageNumbering pages;
+    if (layer.document) pages = {layer.document, pageHolding(*layer.document, frame)};
+    RunOptions options{sum(frame.xPos, xPos), frame.yPos, true};
+    replayRuns(TextLines, frame.CurrentStyle, pages, options,
+               [&](std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) {
+                   layer.PutText(std::string(text), x, top, style);
+               });
+}
+
+void cParaText::ExportPDF(cFrame& frame, PdfExport& out) {
+    const PageNumbering pages{&out.document(), &out.page()};
+    const ParaFlowResult r = flowParagraph(Text, frame.CurrentStyle, {xPos, yPos, Width, Height}, AutoPara, pages);
+    // Spaces are written only where they show: a PDF reader finds word gaps by position.
+    RunOptions options{sum(frame.xPos, xPos), frame.yPos, false};
+    replayRuns(r.lines, frame.CurrentStyle, pages, options,
+               [&](std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) {
+                   out.textRun(text, x, top, style);
+               });
+}
+
+std::shared_ptr<cElement> cParaText::Copy() const { return std::make_shared<cParaText>(*this); }
+
+void cParaText::linkAfterLoad(cFrame& frame) {
+    try {
+        FlowParaText(frame.CurrentStyle, Text);
+    } catch (const std::exception&) {
+        TextLines.clear();  // drawn empty rather than failing the load
+    }
+}
+
+void cParaText::saveItems(ItemWriter& out) const {
+    out.item("Text", Text);
+    out.item("xPos", xPos);
+    out.item("yPos", yPos);
+    out.item("Width", Width);
+    out.item("Height", Height);
+    out.item("AutoPara", AutoPara);
+}
+
+void cParaText::loadItems(const ItemReader& in) {
+    Text = in.String("Text");
+    xPos = in.Long("xPos");
+    yPos = in.Long("yPos");
+    Width = in.Long("Width");
+    Height = in.Long("Height");
+    AutoPara = in.Boolean("AutoPara");
+}
+
+}  // namespace kalder

@@ -1,0 +1,167 @@
+// The XML form of the shape, symbol and arrow kinds: item names and order, numbers in the
+// user's decimal mark, polygon vertices, a round trip through the document format, and Copy.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <pugixml.hpp>
+
+#include "document/DocumentTestSupport.h"
+#include "document/XmlItems.h"
+#include "graphics/ShapeTestSupport.h"
+#include "graphics/cPolygon.h"
+#include "graphics/cSymbol.h"
+#include "support/TableTest.h"
+
+namespace kalder {
+namespace {
+
+using test::ShapeDoc;
+using ::testing::ElementsAreArray;
+
+// One of each kind, with values that differ from every default: keys "El 1" .. "El 10".
+void drawOneOfEach(Preview& pv) {
+    pv.DrawLine(10, -20, 30000, 40, prLBBoxFill);
+    pv.DrawCircle(100, 200, 300);
+    pv.DrawArc(100, 200, 300, 0.25f, 4.5f, 0.75f);
+    pv.DrawEllipse(-5, 6, 700, 80);
+    pv.DrawRoundRect(1, 2, 3, 4, 5);
+    pv.DrawPolygon({{0, 0}, {-1440, 720}, {2880, 123456}});
+    pv.DrawPSet(7, 8);
+    pv.DrawSymbol("internal", "checkbox", false, 11, 12, 13);  // the state is not part of the form
+    pv.DrawSymbol("DejaVu Sans <&>", "\u2713 \"x\"", false, 21, 22, 23);
+    pv.DrawArrow(prARAngle, 90, prARSharp, 180, 1, 2, 3, 4);
+}
+
+std::string xmlOf(const ElementPtr& e) {
+    std::string out;
+    e->SaveXMLString(out);
+    return out;
+}
+
+std::shared_ptr<cFrame> shapesFrameOf(Preview& pv) {
+    return pv.document().pages().Item(std::string_view("Page 1"))->Frames().Item(std::string_view("shapes"));
+}
+
+struct ItemsRow {
+    const char* name;
+    const char* key;
+    const char* type;
+    std::vector<std::string> items;
+};
+
+TEST(ShapesXml, ItemNamesInOrder) {
+    ShapeDoc doc;
+    drawOneOfEach(doc.pv);
+    test::forEachRow<ItemsRow>(
+        {{"line", "El 1", "1", {"X1", "Y1", "X2", "Y2", "BF"}},
+         {"circle", "El 2", "2", {"xPos", "yPos", "XRad", "YRad", "dStart", "dEnd", "dAspect"}},
+         {"rounded rectangle", "El 5", "14", {"X1", "Y1", "X2", "Y2", "Radius"}},
+         {"polygon", "El 6", "13", {"nVerts", "xPos1", "yPos1", "xPos2", "yPos2", "xPos3", "yPos3"}},
+         {"point", "El 7", "12", {"X1", "Y1"}},
+         {"symbol", "El 8", "5", {"SetName", "SymbolId", "Size", "xPos", "yPos"}},
+         {"arrow", "El 10", "9",
+          {"X1", "Y1", "X2", "Y2", "ArrowSizeStart", "ArrowSizeEnd", "ArrowTypeStart", "ArrowTypeEnd"}}},
+        [&](const ItemsRow& row) {
+            pugi::xml_document dom;
+            ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view(row.key))).c_str()));
+            const pugi::xml_node element = dom.child("Element");
+            EXPECT_STREQ(element.attribute("Type").value(), row.type);
+            EXPECT_STREQ(element.attribute("Key").value(), row.key);
+            std::vector<std::string> names;
+            for (pugi::xml_node n : element.children()) names.push_back(n.name());
+            EXPECT_THAT(names, ElementsAreArray(row.items));
+        });
+}
+
+TEST(ShapesXml, ValuesAsWritten) {
+    ShapeDoc doc;
+    drawOneOfEach(doc.pv);
+    pugi::xml_document dom;
+    ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view("El 3"))).c_str()));
+    EXPECT_EQ(std::string(dom.child("Element").child_value("dStart")), test::withMark("0.25"));
+    EXPECT_EQ(std::string(dom.child("Element").child_value("dAspect")), test::withMark("0.75"));
+    ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view("El 4"))).c_str()));
+    EXPECT_EQ(std::string(dom.child("Element").child_value("dEnd")), test::withMark("6.283185"));
+    // The polygon's own string form carries its vertices.
+    EXPECT_EQ(xmlOf(doc.frame->Elements().Item(std::string_view("El 6"))),
+              "<Element Key=\"El 6\" Type=\"13\"><nVerts>3</nVerts><xPos1>0</xPos1><yPos1>0</yPos1>"
+              "<xPos2>-1440</xPos2><yPos2>720</yPos2><xPos3>2880</xPos3><yPos3>123456</yPos3></Element>");
+}
+
+TEST(ShapesXml, DocumentRoundTrip) {
+    ShapeDoc doc;
+    drawOneOfEach(doc.pv);
+    const std::string saved = doc.pv.SaveXMLString();
+    test::TempDir dir;
+    test::writeFile(dir.file("shapes.xml"), saved);
+    EXPECT_TRUE(test::PassesXmllint(dir.file("shapes.xml")));
+
+    Preview loaded;
+    loaded.LoadXML(saved);
+    auto frame = shapesFrameOf(loaded);
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(frame->Elements().Count(), 10);
+    for (std::int32_t i = 1; i <= 10; ++i) {
+        const ElementPtr before = doc.frame->Elements().Item(i), after = frame->Elements().Item(i);
+        EXPECT_EQ(typeid(*after), typeid(*before)) << before->Key();
+        EXPECT_EQ(xmlOf(after), xmlOf(before));
+    }
+    // Drawn as before, including the ellipse, whose full turn reads back as a slightly
+    // different single from seven digits.
+    RecordingDrawTarget before, after;
+    DrawingLayer beforeLayer(before), afterLayer(after);
+    doc.frame->Preview(beforeLayer);
+    frame->Preview(afterLayer);
+    EXPECT_EQ(after.calls, before.calls);
+}
+
+struct PolygonRow {
+    const char* name;
+    const char* items;
+    std::vector<std::pair<int, int>> vertices;
+};
+
+TEST(ShapesXml, PolygonVertexCount) {
+    test::forEachRow<PolygonRow>(
+        {{"count as written", "<nVerts>2</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>",
+          {{1, 2}, {3, 4}}},
+         {"items found by name in any order", "<nVerts>2</nVerts><yPos2>4</yPos2><xPos2>3</xPos2><yPos1>2</yPos1><xPos1>1</xPos1>",
+          {{1, 2}, {3, 4}}},
+         {"a smaller count reads that many", "<nVerts>1</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>",
+          {{1, 2}}},
+         {"no count is an empty polygon", "<xPos1>1</xPos1><yPos1>2</yPos1>", {}},
+         {"negative count is an empty polygon", "<nVerts>-3</nVerts><xPos1>1</xPos1><yPos1>2</yPos1>", {}},
+         {"a huge count is capped by the items there are",
+          "<nVerts>2000000000</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>", {{1, 2}, {3, 4}}}},
+        [](const PolygonRow& row) {
+            pugi::xml_document dom;
+            ASSERT_TRUE(dom.load_string((std::string("<Element Key=\"El 1\" Type=\"13\">") + row.items + "</Element>").c_str()));
+            cPolygon polygon;
+            polygon.LoadXML(dom.child("Element"));
+            std::vector<std::pair<int, int>> got;
+            for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
+            EXPECT_EQ(got, row.vertices);
+        });
+}
+
+TEST(ShapesCopy, SameKindAndFieldsAndIndependent) {
+    ShapeDoc doc;
+    drawOneOfEach(doc.pv);
+    for (const ElementPtr& e : doc.frame->Elements()) {
+        const ElementPtr copy = e->Copy();
+        EXPECT_NE(copy.get(), e.get());
+        EXPECT_EQ(typeid(*copy), typeid(*e));
+        EXPECT_EQ(xmlOf(copy), xmlOf(e));
+    }
+    auto polygon = doc.element<cPolygon>("El 6");
+    auto copy = std::dynamic_pointer_cast<cPolygon>(polygon->Copy());
+    copy->Poly[0].X = 99;
+    copy->Poly.push_back({5, 5});
+    EXPECT_EQ(polygon->Poly.size(), 3u);
+    EXPECT_EQ(polygon->Poly[0].X, 0);
+    auto symbol = doc.element<cSymbol>(doc.pv.DrawSymbol("internal", "radio", true, 0, 0, 300));
+    EXPECT_TRUE(std::dynamic_pointer_cast<cSymbol>(symbol->Copy())->Param.toBool());  // the state is copied too
+}
+
+}  // namespace
+}  // namespace kalder

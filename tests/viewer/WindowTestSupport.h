@@ -1,0 +1,120 @@
+// Driving the real preview window under Qt's offscreen platform: a Preview with a few pages of
+// text lines, its window loaded and shown at a fixed size, and helpers that send the events
+// a user's keys, clicks and wheel would send.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWheelEvent>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kalder/Preview.h"
+#include "viewer/PageView.h"
+#include "viewer/PreviewWindow.h"
+#include "viewer/ShowWindow.h"
+#include "viewer/WindowSettings.h"
+#include "document/cDocument.h"
+
+namespace kalder::test {
+
+// Page n holds the lines of texts[n - 1], one under the other from the inside frame's top.
+inline void buildPages(Preview& pv, const std::vector<std::vector<std::string>>& texts) {
+    pv.AddFirstPage("1 in", "1 in", "1 in", "1 in");
+    for (std::size_t n = 0; n < texts.size(); ++n) {
+        if (n > 0) pv.AddPage("1 in", "1 in", "1 in", "1 in");
+        pv.FontName("Arial");
+        pv.FontSize(12);
+        pv.FontBold(false);
+        pv.FontUnderline(false);
+        for (const std::string& line : texts[n]) pv.AddTextAt(line);
+    }
+}
+
+inline void sendKey(QWidget& target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, mods);
+    QCoreApplication::sendEvent(&target, &press);
+}
+
+inline void sendPress(QWidget& target, QPoint at, Qt::MouseButton button) {
+    const QPointF where(at);
+    QMouseEvent press(QEvent::MouseButtonPress, where, target.mapToGlobal(where), button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &press);
+}
+
+inline void sendDoubleClick(QWidget& target) {
+    const QPointF where(target.rect().center());
+    QMouseEvent click(QEvent::MouseButtonDblClick, where, target.mapToGlobal(where), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &click);
+}
+
+inline void sendWheel(QWidget& target, int angle) {
+    const QPointF where(target.rect().center());
+    QWheelEvent wheel(where, target.mapToGlobal(where), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&target, &wheel);
+}
+
+// Types into the zoom box and presses Enter, as a user would.
+inline void typeZoom(PreviewWindow& w, const QString& text) {
+    QLineEdit* edit = w.zoomBox().lineEdit();
+    edit->setText(text);
+    sendKey(*edit, Qt::Key_Return);
+}
+
+// Runs `act` on the next modal window (message box or dialog) once it is open; the code
+// that opens it blocks in its own event loop meanwhile.
+inline void whenModalOpens(std::function<void(QWidget&)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(2);
+    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(*modal);
+        }
+    });
+    timer->start();
+}
+
+template <class T>
+T& child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found) throw std::runtime_error(std::string("no child ") + name);
+    return *found;
+}
+
+// A shown window of a three-page document, the user's settings kept in a temporary folder.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ensureWidgetApplication());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+    PreviewWindow& open(const QSize& size = {900, 700}) {
+        PreviewWindow& w = previewWindowOf(pv);
+        w.load();
+        w.resize(size);
+        w.show();
+        QCoreApplication::processEvents();
+        return w;
+    }
+
+    QTemporaryDir settingsDir;
+    Preview pv;
+};
+
+}  // namespace kalder::test
