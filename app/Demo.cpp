@@ -1,5 +1,8 @@
 #include "Demo.h"
 
+#include <cstdint>
+#include <string>
+
 #include "kalder/Preview.h"
 
 namespace kalder::app {
@@ -68,6 +71,34 @@ void shapesPage(Preview& pv) {
     pv.DrawArrow(prARAngle, "0.4 cm", prARSharp, "0.5 cm", "0 cm", "11.5 cm", "9 cm", "11.5 cm");
 }
 
+// Pages 4 and on: a long justified text poured page after page through ParaText, which hands
+// back what did not fit, prefixed so that it goes on with the same formatting.
+void flowingText(Preview& pv) {
+    static const char* const words[] = {"ledger", "account", "balance", "report", "quarter", "invoice", "payment",
+                                        "revenue", "summary", "amount", "the", "of", "and", "a", "for", "with"};
+    std::string text = "<ju><fs 11>";
+    std::uint64_t seed = 20240601;
+    for (int paragraph = 0; paragraph < 24; ++paragraph) {
+        text += "Section " + std::to_string(paragraph + 1) + ". ";
+        for (int w = 0; w < 140; ++w) {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;  // a fixed sequence of words
+            text += words[(seed >> 33) % (sizeof words / sizeof *words)];
+            text += (w % 17 == 16) ? ". " : " ";
+        }
+        text += "\r\n";
+    }
+    pv.AddPage("1 in", "1 in", "1 in", "1 in");
+    pv.FontName("Times New Roman");
+    pv.FontUnderline(false);
+    pv.FontBold(false);
+    while (!text.empty()) {
+        const std::string before = text;
+        pv.ParaText(text);
+        if (text.empty() || text == before) break;  // done, or a page too small for one line
+        pv.AddPage("1 in", "1 in", "1 in", "1 in");
+    }
+}
+
 }  // namespace
 
 void buildDemo(Preview& pv) {
@@ -86,6 +117,8 @@ void buildDemo(Preview& pv) {
     pv.AddPageTemplate("Page 1");
     pv.ApplyStyle("Body");
     pv.AddTextAt("A page made from page 1 as a template.");
+
+    flowingText(pv);
 }
 
 }  // namespace kalder::app
