@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -33,19 +34,30 @@ QSize PageView::logicalSize(const QImage& image) const {
 }
 
 void PageView::setPages(const QImage& left, const QImage& right, int gap, int margin) {
+    const QRect oldLeft = leftPageRect();
+    const QRect oldRight = rightPageRect();
     left_ = left;
     right_ = right;
     gap_ = gap;
     margin_ = margin;
     updateRanges();
-    viewport()->update();
+    // Turning to a page of the same size changes only the page pictures: the ground around
+    // them stays on screen as it is.
+    const QRect newLeft = leftPageRect();
+    const QRect newRight = rightPageRect();
+    if (newLeft == oldLeft && newRight == oldRight && !newLeft.isEmpty())
+        dropComposed(QRegion(newLeft) | newRight);
+    else
+        dropComposed(viewport()->rect());
 }
 
 void PageView::setPrintableFrames(const QRectF& left, const QRectF& right, const QColor& color) {
+    if (left == leftFrame_ && right == rightFrame_ && color == frameColor_) return;
     leftFrame_ = left;
     rightFrame_ = right;
     frameColor_ = color;
-    viewport()->update();
+    // The frames lie on the pages.
+    dropComposed(QRegion(leftPageRect().adjusted(-1, -1, 1, 1)) | rightPageRect().adjusted(-1, -1, 1, 1));
 }
 
 void PageView::clearPages() { setPages({}, {}, 0, 0); }
@@ -96,12 +108,44 @@ QRect PageView::rightPageRect() const {
     return QRect(QPoint(left.right() + 1 + gap_, left.top()), logicalSize(right_));
 }
 
+void PageView::dropComposed(const QRegion& changed) {
+    composed_ = QImage();
+    viewport()->update(changed);
+}
+
+void PageView::compose() {
+    composePending_ = false;
+    if (!composed_.isNull() || !viewport()->isVisible() || viewport()->size().isEmpty()) return;
+    const double ratio = viewport()->devicePixelRatioF();
+    QImage image(viewport()->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter p(&image);
+    paintArea(p, viewport()->rect());
+    p.end();
+    composed_ = std::move(image);
+}
+
 void PageView::paintEvent(QPaintEvent* event) {
     QPainter p(viewport());
+    if (!composed_.isNull()) {
+        const QRect r = event->rect();
+        const double ratio = composed_.devicePixelRatio();
+        p.drawImage(r.topLeft(), composed_, QRectF(r.topLeft() * ratio, r.size() * ratio));
+        return;
+    }
+    paintArea(p, event->rect());
+    // Composed later, when nothing waits: a page switch or a scroll is not slowed by it.
+    if (!composePending_) {
+        composePending_ = true;
+        QTimer::singleShot(0, this, [this] { compose(); });
+    }
+}
+
+void PageView::paintArea(QPainter& p, const QRect& area) const {
     const QRect left = leftPageRect();
     const QRect right = rightPageRect();
     // The ground around the pages; the pages themselves are opaque images.
-    QRegion ground(event->rect());
+    QRegion ground(area);
     if (!left_.isNull()) ground -= left;
     if (!right_.isNull()) ground -= right;
     for (const QRect& r : ground) p.fillRect(r, kGround);
@@ -126,6 +170,7 @@ void PageView::paintEvent(QPaintEvent* event) {
 void PageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateRanges();
+    dropComposed(viewport()->rect());
     if (onResize) onResize();
 }
 
@@ -154,6 +199,6 @@ void PageView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void PageView::scrollContentsBy(int, int) { viewport()->update(); }
+void PageView::scrollContentsBy(int, int) { dropComposed(viewport()->rect()); }
 
 }  // namespace kalder

@@ -6,12 +6,20 @@
 // its handlers; the window owns every decision. Layout: a page narrower than the area is
 // centred, a wider one starts at the left edge and scrolls; two pages are centred as a pair
 // with a gap between them; pages start at the top with a small margin.
+//
+// Repaints that change nothing (a window uncovered, a dialog moved over it) are the common
+// case, so once the view has been painted and the application is idle the whole area is
+// composed into one picture; later repaints put that picture on screen in one copy. Any
+// change of pages, frames, scroll position or size drops the picture.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QRectF>
+#include <QRegion>
 #include <functional>
+
+class QPainter;
 
 class QKeyEvent;
 
@@ -53,6 +61,11 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Grey ground, shadows, pages and printable frames of `area` (viewport coordinates).
+    void paintArea(QPainter& p, const QRect& area) const;
+    void dropComposed(const QRegion& changed);
+    void compose();
+
     QSize logicalSize(const QImage& image) const;
     void updateRanges();
 
@@ -63,6 +76,8 @@ private:
     QColor frameColor_;
     int gap_ = 0;
     int margin_ = 0;
+    QImage composed_;  // the whole viewport as last painted; null while stale
+    bool composePending_ = false;
 };
 
 }  // namespace kalder

@@ -338,6 +338,36 @@ TEST_F(PreviewWindowTest, RepaintsAndScrollsDrawFromTheCache) {
     EXPECT_EQ(w.cache().renders(), rendered + 1);  // page 2 once; page 1 was kept
 }
 
+// What the view shows once the application was idle (a repaint then puts one composed
+// picture on screen) must follow every page turn, scroll and zoom.
+TEST_F(PreviewWindowTest, TheShownPictureFollowsTurnsScrollsAndZooms) {
+    pv.ShowPrintable(false);  // the frame is drawn over the page picture
+    PreviewWindow& w = open();
+    PageView& view = w.pageView();
+    auto showsItsPage = [&](const char* when) {
+        QCoreApplication::processEvents();
+        const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect at = view.leftPageRect().intersected(view.viewport()->rect());
+        const QImage page = view.leftImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(at.isEmpty()) << when;
+        const QImage expected = page.copy(at.translated(-view.leftPageRect().topLeft()));
+        EXPECT_TRUE(shown.copy(at) == expected) << when;
+        if (!view.leftPageRect().contains(QPoint(1, 1)))
+            EXPECT_EQ(shown.pixelColor(1, 1), QColor(128, 128, 128)) << when;  // the ground
+    };
+    showsItsPage("opened");
+    view.viewport()->repaint();
+    showsItsPage("repainted");
+    w.nextPage();
+    showsItsPage("next page");
+    test::typeZoom(w, "175");
+    showsItsPage("175 %");
+    view.verticalScrollBar()->setValue(300);
+    showsItsPage("scrolled");
+    w.previousPage();
+    showsItsPage("previous page");
+}
+
 TEST_F(PreviewWindowTest, ModelessShowReturnsAtOnce) {
     pv.Modal(false);
     ASSERT_TRUE(showPreviewWindow(pv));
