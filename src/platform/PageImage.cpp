@@ -10,6 +10,14 @@
 
 namespace kalder {
 
+QSize pageImageSize(const cPage& page, const PageImageOptions& options) {
+    const double zoom = options.zoom > 0 ? options.zoom : 1.0;
+    const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
+    const double tpp = 1440.0 / dpi;
+    return QSize(std::max(1, static_cast<int>(std::lround(page.PageWidth() * zoom / tpp))),
+                 std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp))));
+}
+
 QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options) {
     return renderPageImage(doc, page, options, QImage());
 }
@@ -19,15 +27,22 @@ QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions
     const double zoom = options.zoom > 0 ? options.zoom : 1.0;
     const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
     const double tpp = 1440.0 / dpi;
-    const int w = std::max(1, static_cast<int>(std::lround(page.PageWidth() * zoom / tpp)));
-    const int h = std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp)));
+    const QSize size = pageImageSize(page, options);
+    const int w = size.width();
+    const int h = size.height();
     QImage image = std::move(recycled);
     if (image.size() != QSize(w, h) || image.format() != QImage::Format_RGB32) image = QImage(w, h, QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
+    const bool band = options.rowsTo > options.rowsFrom && (options.rowsFrom > 0 || options.rowsTo < h);
+    if (!band) image.fill(Qt::white);
     QPainter painter(&image);
+    if (band) {
+        const QRect rows(0, std::max(0, options.rowsFrom), w, std::min(h, options.rowsTo) - std::max(0, options.rowsFrom));
+        painter.fillRect(rows, Qt::white);
+        painter.setClipRect(rows);
+    }
     QtDrawTarget target(painter, tpp, tpp);
     DrawingLayer layer(target, prOTScreen, zoom);
     layer.setScreenResolution(tpp, tpp);

@@ -14,7 +14,15 @@ struct PageImageOptions {
     double zoom = 1.0;          // 1.0 = 100 %
     double dotsPerInch = 96.0;  // resolution of the image at 100 %
     std::string highlightKey;   // element key of the last find match, drawn in red
+    // Only these image rows [rowsFrom, rowsTo) are filled and drawn when rowsTo > rowsFrom;
+    // the other rows of a recycled image keep their pixels. Drawing a page in bands gives
+    // the same pixels as drawing it whole.
+    int rowsFrom = 0;
+    int rowsTo = 0;
 };
+
+// The size of the page's image at these options, in pixels.
+QSize pageImageSize(const cPage& page, const PageImageOptions& options);
 
 // The page at the zoom: (page width x zoom / twips-per-pixel) pixels wide, white, with every
 // frame and element drawn through the drawing layer in screen mode.

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <limits>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -22,11 +23,19 @@ public:
 
     // The page drawn at `zoom` (1 = 100 %) for a screen of `dotsPerInch`, with `devicePixelRatio`
     // more pixels for sharp pages on high-density screens; `highlightKey` is drawn in red.
-    QImage page(const cDocument& doc, cPage& page, double zoom, double dotsPerInch,
-                       double devicePixelRatio, const std::string& highlightKey);
+    // Only the image rows [rowsFrom, rowsTo) are sure to be drawn (all of them by default):
+    // a page much taller than the window is drawn where it is seen first, and the rest when
+    // asked for. The rows drawn so far are kept per page, and only missing ones are drawn.
+    // The image is drawn in place: callers hold no other copy of it while asking.
+    QImage page(const cDocument& doc, cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
+                const std::string& highlightKey, int rowsFrom = 0, int rowsTo = std::numeric_limits<int>::max());
+    // Whether the page at these settings is cached with every row drawn.
+    bool complete(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
+                  const std::string& highlightKey) const;
 
     void clear();
-    // How many pages were drawn, for checks that a repaint drew from the cache.
+    // How many pages were started anew (bands added to a cached page do not count), for
+    // checks that a repaint drew from the cache.
     std::int64_t renders() const noexcept { return renders_; }
 
 private:
@@ -37,7 +46,11 @@ private:
         double devicePixelRatio;
         std::string highlightKey;
         QImage image;
+        int drawnFrom = 0;  // the rows drawn so far, one run [drawnFrom, drawnTo)
+        int drawnTo = 0;
     };
+    Entry* find(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
+                const std::string& highlightKey);
     std::deque<Entry> entries_;
     std::int64_t renders_ = 0;
 };

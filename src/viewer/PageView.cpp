@@ -34,8 +34,6 @@ QSize PageView::logicalSize(const QImage& image) const {
 }
 
 void PageView::setPages(const QImage& left, const QImage& right, int gap, int margin) {
-    const QRect oldLeft = leftPageRect();
-    const QRect oldRight = rightPageRect();
     left_ = left;
     right_ = right;
     gap_ = gap;
@@ -45,10 +43,12 @@ void PageView::setPages(const QImage& left, const QImage& right, int gap, int ma
     // them stays on screen as it is.
     const QRect newLeft = leftPageRect();
     const QRect newRight = rightPageRect();
-    if (newLeft == oldLeft && newRight == oldRight && !newLeft.isEmpty())
+    if (newLeft == shownLeft_ && newRight == shownRight_ && !newLeft.isEmpty())
         dropComposed(QRegion(newLeft) | newRight);
     else
         dropComposed(viewport()->rect());
+    shownLeft_ = newLeft;
+    shownRight_ = newRight;
 }
 
 void PageView::setPrintableFrames(const QRectF& left, const QRectF& right, const QColor& color) {
@@ -61,6 +61,11 @@ void PageView::setPrintableFrames(const QRectF& left, const QRectF& right, const
 }
 
 void PageView::clearPages() { setPages({}, {}, 0, 0); }
+
+void PageView::releasePages() {
+    left_ = QImage();
+    right_ = QImage();
+}
 
 QSize PageView::areaSize() const {
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -199,6 +204,9 @@ void PageView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void PageView::scrollContentsBy(int, int) { dropComposed(viewport()->rect()); }
+void PageView::scrollContentsBy(int, int) {
+    if (onScroll) onScroll();
+    dropComposed(viewport()->rect());
+}
 
 }  // namespace kalder

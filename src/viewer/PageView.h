@@ -35,6 +35,8 @@ public:
     // Printable-area rectangles in each image's logical pixels; an empty one is not drawn.
     void setPrintableFrames(const QRectF& left, const QRectF& right, const QColor& color);
     void clearPages();
+    // Lets go of the page images without repainting, until setPages gives them again.
+    void releasePages();
 
     const QImage& leftImage() const noexcept { return left_; }
     bool showsTwoPages() const noexcept { return !right_.isNull(); }
@@ -51,6 +53,7 @@ public:
     std::function<bool(QKeyEvent&)> onKey;
     std::function<void(int delta)> onWheel;  // notches x 120, positive away from the user
     std::function<void()> onResize;
+    std::function<void()> onScroll;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +79,8 @@ private:
     QColor frameColor_;
     int gap_ = 0;
     int margin_ = 0;
+    QRect shownLeft_;  // where the pages were put by the last setPages
+    QRect shownRight_;
     QImage composed_;  // the whole viewport as last painted; null while stale
     bool composePending_ = false;
 };

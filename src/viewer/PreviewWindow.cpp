@@ -67,6 +67,9 @@ PreviewWindow::PreviewWindow(Preview& pv) : pv_(pv) {
     view_->onKey = [this](QKeyEvent& key) { return handleKey(key); };
     view_->onWheel = [this](int delta) { scrollByWheel(delta); };
     view_->onResize = [this] { refreshZoom(); };
+    view_->onScroll = [this] {
+        if (!refreshing_) showPages();
+    };
 
     // Room for a portrait page at a readable size, within the screen.
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()

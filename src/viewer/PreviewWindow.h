@@ -112,7 +112,9 @@ private:
     QAction* addButton(const std::string& key, const char* tipLiteral, std::function<void()> run);
     void fillZoomList();
     void refreshZoom();
-    void showPages();
+    // Shows the current page(s) from the cache; `whole` draws every row of them, otherwise
+    // only the rows in view are sure to be drawn and the rest follow when the window is idle.
+    void showPages(bool whole = false);
     bool handleKey(QKeyEvent& key);
     void scrollByWheel(int delta);
     void afterPrint(bool completed);
@@ -139,6 +141,7 @@ private:
     double percent_ = 100;
     bool twoPages_ = false;
     bool refreshing_ = false;
+    bool completing_ = false;  // the rest of the shown pages is to be drawn when idle
     SearchPosition highlight_;
     std::int32_t highlightPage_ = 0;
     const cDocument* shownDocument_ = nullptr;  // the document the cache and the page belong to

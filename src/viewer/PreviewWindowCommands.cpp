@@ -22,6 +22,7 @@ QString text(std::string_view literal) { return QString::fromStdString(tr(litera
 }  // namespace
 
 void PreviewWindow::copyPage() {
+    showPages(true);
     QImage page = view_->leftImage();
     if (page.isNull()) return;
     // The page as it is shown, in its own pixels.

@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QStyle>
 #include <cmath>
+#include <limits>
 
 #include "document/cDocument.h"
 #include "host/InterfaceTexts.h"
@@ -137,7 +139,7 @@ QRectF PreviewWindow::printableFrame(const cPage& page, double zoom) const {
     return QRectF(left * scale, top * scale, width * scale, height * scale);
 }
 
-void PreviewWindow::showPages() {
+void PreviewWindow::showPages(bool whole) {
     const std::int32_t count = pageCount();
     const auto page = pageAt(page_);
     const WindowSettings& ws = pv_.windowSettings();
@@ -153,10 +155,35 @@ void PreviewWindow::showPages() {
     const cDocument& doc = pv_.document();
     auto highlightOn = [&](std::int32_t n) { return n == highlightPage_ ? highlight_.element : std::string(); };
 
-    const QImage left = cache_.page(doc, *page, zoom, dpi, ratio, highlightOn(page_));
-    std::shared_ptr<cPage> rightPage = twoPages_ ? pageAt(page_ + 1) : nullptr;
-    const QImage right = rightPage ? cache_.page(doc, *rightPage, zoom, dpi, ratio, highlightOn(page_ + 1)) : QImage();
     const int margin = std::max(2, static_cast<int>(std::lround(kPageMargin / twipsPerPixel())));
+    // The rows of the page images in view (both pages start at the same height); a page
+    // turned at a high zoom is drawn there first, which is what the reader looks at.
+    int rowsFrom = 0, rowsTo = std::numeric_limits<int>::max();
+    if (!whole) {
+        const int top = view_->verticalScrollBar()->value() - margin;
+        rowsFrom = static_cast<int>(std::floor(top * ratio));
+        rowsTo = static_cast<int>(std::ceil((top + view_->viewport()->height()) * ratio)) + 1;
+    }
+    // The cache draws missing rows into its own images; the view lets go of its copies so
+    // that they are not copied first.
+    view_->releasePages();
+    const QImage left = cache_.page(doc, *page, zoom, dpi, ratio, highlightOn(page_), rowsFrom, rowsTo);
+    std::shared_ptr<cPage> rightPage = twoPages_ ? pageAt(page_ + 1) : nullptr;
+    const QImage right =
+        rightPage ? cache_.page(doc, *rightPage, zoom, dpi, ratio, highlightOn(page_ + 1), rowsFrom, rowsTo) : QImage();
+    const bool complete = cache_.complete(*page, zoom, dpi, ratio, highlightOn(page_)) &&
+                          (!rightPage || cache_.complete(*rightPage, zoom, dpi, ratio, highlightOn(page_ + 1)));
+    if (!complete && !completing_) {
+        completing_ = true;
+        QTimer::singleShot(0, this, [this] {
+            completing_ = false;
+            try {
+                showPages(true);
+            } catch (...) {
+                // The rows in view stay as they are.
+            }
+        });
+    }
     view_->setPages(left, right, margin, margin);
     if (ws.ShowPrintable)
         view_->setPrintableFrames(printableFrame(*page, zoom),

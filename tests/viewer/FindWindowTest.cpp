@@ -141,6 +141,7 @@ TEST_F(FindWindowTest, TheMatchIsDrawnInRed) {
     PreviewWindow& w = open();
     test::typeZoom(w, "100");
     auto redPixels = [&] {
+        QCoreApplication::processEvents();  // the rows out of view are drawn when idle
         const QImage page = w.pageView().leftImage().convertToFormat(QImage::Format_RGB32);
         int n = 0;
         for (int y = 0; y < page.height(); ++y)
