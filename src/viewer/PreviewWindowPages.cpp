@@ -156,21 +156,29 @@ void PreviewWindow::showPages(bool whole) {
     auto highlightOn = [&](std::int32_t n) { return n == highlightPage_ ? highlight_.element : std::string(); };
 
     const int margin = std::max(2, static_cast<int>(std::lround(kPageMargin / twipsPerPixel())));
-    // The rows of the page images in view (both pages start at the same height); a page
-    // turned at a high zoom is drawn there first, which is what the reader looks at.
-    int rowsFrom = 0, rowsTo = std::numeric_limits<int>::max();
-    if (!whole) {
-        const int top = view_->verticalScrollBar()->value() - margin;
-        rowsFrom = static_cast<int>(std::floor(top * ratio));
-        rowsTo = static_cast<int>(std::ceil((top + view_->viewport()->height()) * ratio)) + 1;
-    }
-    // The cache draws missing rows into its own images; the view lets go of its copies so
-    // that they are not copied first.
-    view_->releasePages();
-    const QImage left = cache_.page(doc, *page, zoom, dpi, ratio, highlightOn(page_), rowsFrom, rowsTo);
     std::shared_ptr<cPage> rightPage = twoPages_ ? pageAt(page_ + 1) : nullptr;
-    const QImage right =
-        rightPage ? cache_.page(doc, *rightPage, zoom, dpi, ratio, highlightOn(page_ + 1), rowsFrom, rowsTo) : QImage();
+    for (int pass = 0; pass < 2; ++pass) {
+        // The rows of the page images in view (both pages start at the same height); a page
+        // turned at a high zoom is drawn there first, which is what the reader looks at.
+        const int scrolled = view_->verticalScrollBar()->value();
+        int rowsFrom = 0, rowsTo = std::numeric_limits<int>::max();
+        if (!whole) {
+            const int top = scrolled - margin;
+            rowsFrom = static_cast<int>(std::floor(top * ratio));
+            rowsTo = static_cast<int>(std::ceil((top + view_->viewport()->height()) * ratio)) + 1;
+        }
+        // The cache draws missing rows into its own images; the view lets go of its copies so
+        // that they are not copied first.
+        view_->releasePages();
+        const QImage left = cache_.page(doc, *page, zoom, dpi, ratio, highlightOn(page_), rowsFrom, rowsTo);
+        const QImage right = rightPage ? cache_.page(doc, *rightPage, zoom, dpi, ratio, highlightOn(page_ + 1),
+                                                     rowsFrom, rowsTo)
+                                       : QImage();
+        view_->setPages(left, right, margin, margin);
+        // Pages of another size can move the scroll bar (a shorter page scrolled to its
+        // end): the rows in view then are drawn too.
+        if (whole || view_->verticalScrollBar()->value() == scrolled) break;
+    }
     const bool complete = cache_.complete(*page, zoom, dpi, ratio, highlightOn(page_)) &&
                           (!rightPage || cache_.complete(*rightPage, zoom, dpi, ratio, highlightOn(page_ + 1)));
     if (!complete && !completing_) {
@@ -184,7 +192,6 @@ void PreviewWindow::showPages(bool whole) {
             }
         });
     }
-    view_->setPages(left, right, margin, margin);
     if (ws.ShowPrintable)
         view_->setPrintableFrames(printableFrame(*page, zoom),
                                   rightPage ? printableFrame(*rightPage, zoom) : QRectF(),

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "support/TableTest.h"
+#include "platform/PageImage.h"
 #include "viewer/PageCache.h"
 #include "WindowTestSupport.h"
 
@@ -366,6 +367,30 @@ TEST_F(PreviewWindowTest, TheShownPictureFollowsTurnsScrollsAndZooms) {
     showsItsPage("scrolled");
     w.previousPage();
     showsItsPage("previous page");
+}
+
+// Zooming out from the end of a tall page moves the scroll bar with the smaller page; the
+// rows then in view must be drawn before the window paints, not only when it is idle.
+TEST_F(PreviewWindowTest, RowsInViewAreDrawnAfterTheScrollBarMoves) {
+    pv.ShowPrintable(false);
+    PreviewWindow& w = open();
+    PageView& view = w.pageView();
+    w.selectZoom("175");
+    QCoreApplication::processEvents();
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    w.selectZoom("125");  // no events between: the idle drawing of the rest has not run
+    ASSERT_GT(view.verticalScrollBar()->value(), 0);
+    PageImageOptions options;
+    options.zoom = 1.25;
+    options.dotsPerInch = w.logicalDpiX();
+    cPage& page = *pv.document().pages().Item(1);
+    renderPageImage(pv.document(), page, options);
+    const QImage whole = renderPageImage(pv.document(), page, options);
+    const QRect at = view.leftPageRect().intersected(view.viewport()->rect()).translated(-view.leftPageRect().topLeft());
+    ASSERT_FALSE(at.isEmpty());
+    QImage shown = view.leftImage();
+    shown.setDevicePixelRatio(1.0);
+    EXPECT_TRUE(shown.copy(at) == whole.copy(at));
 }
 
 TEST_F(PreviewWindowTest, ModelessShowReturnsAtOnce) {
