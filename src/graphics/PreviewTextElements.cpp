@@ -6,7 +6,7 @@
 #include "core/Twips.h"
 #include "document/CurrentFrame.h"
 #include "document/cDocument.h"
-#include "graphics/PageNumberText.h"
+#include "document/PageNumberText.h"
 #include "graphics/WatermarkLayout.h"
 #include "graphics/cGraphicText.h"
 #include "graphics/cPageNo.h"

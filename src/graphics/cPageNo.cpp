@@ -6,7 +6,7 @@
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
 #include "graphics/FramePosition.h"
-#include "graphics/PageNumberText.h"
+#include "document/PageNumberText.h"
 #include "kalder/Variant.h"
 
 namespace kalder {

@@ -1,8 +1,6 @@
-// The page number a "pg" tag shows: the number of a page of a document in that page's
-// numbering type (arabic, or roman in upper case), optionally followed by "/" and the page
-// count in the same form; any other numbering type shows "error". Without a document and page
-// (a paragraph laid out again after loading, before any page shows it) the tag shows nothing
-// until a page draws it.
+// The page number a "pg" tag shows: the same text as a page-number element on that page
+// (document/PageNumberText.h). Without a document and page (a paragraph laid out again after
+// loading, before any page shows it) the tag shows nothing until a page draws it.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "graphics/PageNumberText.h"
+#include "document/PageNumberText.h"
 
 #include <array>
 
