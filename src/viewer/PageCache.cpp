@@ -6,11 +6,14 @@
 
 namespace kalder {
 
+bool PageCache::Entry::drawnFor(const cPage& p, double z, double dpi, double ratio, const std::string& key) const {
+    return page == &p && zoom == z && dotsPerInch == dpi && devicePixelRatio == ratio && highlightKey == key;
+}
+
 PageCache::Entry* PageCache::find(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                                   const std::string& highlightKey) {
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        return e.page == &page && e.zoom == zoom && e.dotsPerInch == dotsPerInch &&
-               e.devicePixelRatio == devicePixelRatio && e.highlightKey == highlightKey;
+        return e.drawnFor(page, zoom, dotsPerInch, devicePixelRatio, highlightKey);
     });
     if (it == entries_.end()) return nullptr;
     // Most recent at the back.
@@ -21,8 +24,7 @@ PageCache::Entry* PageCache::find(const cPage& page, double zoom, double dotsPer
 bool PageCache::complete(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                          const std::string& highlightKey) const {
     return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        return e.page == &page && e.zoom == zoom && e.dotsPerInch == dotsPerInch &&
-               e.devicePixelRatio == devicePixelRatio && e.highlightKey == highlightKey && e.drawnFrom == 0 &&
+        return e.drawnFor(page, zoom, dotsPerInch, devicePixelRatio, highlightKey) && e.drawnFrom == 0 &&
                e.drawnTo == e.image.height();
     });
 }

@@ -7,9 +7,9 @@
 #pragma once
 
 #include <QImage>
-#include <limits>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <string>
 
 namespace kalder {
@@ -48,6 +48,8 @@ private:
         QImage image;
         int drawnFrom = 0;  // the rows drawn so far, one run [drawnFrom, drawnTo)
         int drawnTo = 0;
+
+        bool drawnFor(const cPage& p, double z, double dpi, double ratio, const std::string& key) const;
     };
     Entry* find(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                 const std::string& highlightKey);

@@ -19,9 +19,8 @@
 #include <QRegion>
 #include <functional>
 
-class QPainter;
-
 class QKeyEvent;
+class QPainter;
 
 namespace kalder {
 
