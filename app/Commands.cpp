@@ -50,7 +50,9 @@ int demo(const std::vector<std::string>& args) {
     pv.SaveXML(xml);
     const std::string pdf = (out / "demo.pdf").string();
     pv.ExportPDF(pdf);
-    const int pages = exportPageImages(pv.document(), (out / "demo-page").string(), PageImageFormat::Png);
+    PageImageOptions options;
+    options.printer = currentPrinterMetrics(pv);
+    const int pages = exportPageImages(pv.document(), (out / "demo-page").string(), PageImageFormat::Png, options);
     std::cout << "wrote " << xml << ", " << pdf << " and " << pages << " page images "
               << (out / "demo-page").string() << "N.png\n";
     return show ? showWindow(pv) : 0;
@@ -90,6 +92,7 @@ int render(const std::vector<std::string>& args) {
     }
     Preview pv;
     pv.LoadXMLFromFile(args[1]);
+    options.printer = currentPrinterMetrics(pv);
     const int n = exportPageImages(pv.document(), args[2], format, options);
     std::cout << "wrote " << n << (n == 1 ? " page" : " pages") << " as " << args[2] << "N" << extensionOf(format) << '\n';
     return 0;

@@ -21,6 +21,8 @@ int convert(const std::vector<std::string>& args) {
     pv.LoadXMLFromFile(args[1]);
     // Page images are named by page: OUT without its extension, then the page number.
     const std::string base = (out.parent_path() / out.stem()).string();
+    PageImageOptions images;
+    images.printer = currentPrinterMetrics(pv);
     if (ext == ".pdf") {
         pv.ExportPDF(out.string());
         if (pv.PDFReplacedCharacters() > 0)
@@ -29,11 +31,11 @@ int convert(const std::vector<std::string>& args) {
     } else if (ext == ".xml") {
         pv.SaveXML(out.string());
     } else if (ext == ".bmp") {
-        exportPageImages(pv.document(), base, PageImageFormat::Bmp);
+        exportPageImages(pv.document(), base, PageImageFormat::Bmp, images);
     } else if (ext == ".jpg" || ext == ".jpeg") {
-        exportPageImages(pv.document(), base, PageImageFormat::Jpeg);
+        exportPageImages(pv.document(), base, PageImageFormat::Jpeg, images);
     } else if (ext == ".png") {
-        exportPageImages(pv.document(), base, PageImageFormat::Png);
+        exportPageImages(pv.document(), base, PageImageFormat::Png, images);
     } else {
         std::cerr << "kalder: no writer for \"" << ext << "\" files\n";
         return 2;

@@ -19,6 +19,11 @@ std::int32_t toPixels(double twips, double twipsPerPixel) { return roundToLong(t
 DrawingLayer::DrawingLayer(DrawTarget& target, std::int32_t mode, double zoom)
     : target_(&target), mode_(mode), zoom_(zoom > 0 ? zoom : 1.0) {}
 
+const OutputRules& DrawingLayer::rules() const {
+    static const OutputRules surfaces{};
+    return surfaces;
+}
+
 void DrawingLayer::setScreenResolution(double twipsPerPixelX, double twipsPerPixelY) noexcept {
     if (twipsPerPixelX > 0) screenX_ = twipsPerPixelX;
     if (twipsPerPixelY > 0) screenY_ = twipsPerPixelY;
@@ -56,7 +61,8 @@ void DrawingLayer::applyPen(const cLineStyle& line) {
 }
 
 Brush DrawingLayer::brushOf(const cStyle& style) const {
-    return style.FillStyle == vbFSSolid ? Brush{false, style.FillColor} : Brush{true, 0};
+    const Fill fill = fillOf(style, false);
+    return fill.kind == Fill::Solid ? Brush{false, fill.color} : Brush{true, 0};
 }
 
 void DrawingLayer::PutText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) {
@@ -73,8 +79,6 @@ void DrawingLayer::PutText(const std::string& text, std::int32_t x, std::int32_t
     const std::int32_t ty = targetY(y, style);
     t.CurrentX(tx);
     t.CurrentY(ty);
-    // Text outside the printable extent is not drawn, on the screen as on the printer, so
-    // the preview shows what the printer will print.
     const bool inside = style.Orientation == prORPortrait ? (ty >= 0 && ty <= ZoomY(printer_.PrintHeight))
                                                           : (tx >= 0 && tx <= ZoomX(printer_.PrintWidth));
     if (inside) t.Print(text);

@@ -1,7 +1,7 @@
-// DrawingLayer: the one path from elements to a drawing surface. A renderer makes one per
-// render (the preview window's page, a printed page, a page image), sets its target, mode,
-// zoom and printer metrics, and hands it to every element; the element draws through the
-// primitives below, which take document twips and a style.
+// DrawingLayer: the canvas of the drawing surfaces. A renderer makes one per render (the
+// preview window's page, a printed page, a page image), sets its target, mode, zoom and
+// printer metrics, and hands it to every element; the element draws through the primitives
+// below, which take document twips and a style and turn them into DrawTarget calls.
 //
 // Coordinates: each x and y is multiplied by the zoom and rounded half to even; on the
 // printer the unprintable margin is then removed (portrait: x - MarginWidth, y - MarginHeight;
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Canvas.h"
 #include "core/DrawTarget.h"
 #include "core/cStyle.h"
 #include "kalder/Enums.h"
@@ -21,8 +22,6 @@
 class QImage;
 
 namespace kalder {
-
-class cDocument;
 
 // Printer metrics (twips), as read from the current printer; these are the values used
 // until a printer is read.
@@ -35,7 +34,7 @@ struct PrinterMetrics {
     std::int32_t PrintHeight = 15363;
 };
 
-class DrawingLayer {
+class DrawingLayer final : public Canvas {
 public:
     explicit DrawingLayer(DrawTarget& target, std::int32_t mode = prOTScreen, double zoom = 1.0);
 
@@ -59,10 +58,9 @@ public:
     double screenTwipsPerPixelY() const noexcept { return screenY_; }
     void setScreenResolution(double twipsPerPixelX, double twipsPerPixelY) noexcept;
 
-    // What elements that depend on their document read while drawn: the document (page
-    // numbers, references), and the key of the element the find dialog last matched.
-    const cDocument* document = nullptr;
-    std::string highlightKey;
+    const OutputRules& rules() const override;
+    // On the screen: the printer metrics, whose printable area a page may show.
+    const PrinterMetrics* printableArea() const override { return onScreen() ? &printer_ : nullptr; }
 
     float ZoomX(std::int32_t v) const noexcept { return static_cast<float>(v * zoom_); }
     float ZoomY(std::int32_t v) const noexcept { return static_cast<float>(v * zoom_); }
@@ -70,23 +68,23 @@ public:
     float ZoomHeight(std::int32_t v) const noexcept { return static_cast<float>(v * zoom_); }
     float ZoomSingle(float v) const noexcept { return static_cast<float>(v * zoom_); }
 
-    // The primitives.
-    void PutText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style);
-    void PutLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style);
-    void PutBox(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style);
+    // The primitives. Text whose top lies outside the printable extent is not drawn, on the
+    // screen as on the printer, so the preview shows what the printer will print.
+    void PutText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;
+    void PutLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) override;
+    void PutBox(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) override;
     void PutBoxFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cLineStyle& line,
-                    const cStyle& style);
+                    const cStyle& style) override;
     void PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t radius,
-                      const cStyle& style);
-    void PutPoint(std::int32_t x, std::int32_t y, const cStyle& style);
-    // A whole circle or ellipse when start and end are both 0, else an arc whose end is drawn
-    // to Round(end / 0.01) x 0.01 - 0.01.
+                      const cStyle& style) override;
+    void PutPoint(std::int32_t x, std::int32_t y, const cStyle& style) override;
+    // An arc's end is drawn to Round(end / 0.01) x 0.01 - 0.01, so a full turn leaves a gap.
     void PutCircle(std::int32_t x, std::int32_t y, float radius, float start, float end, float aspect,
-                   const cStyle& style);
+                   const cStyle& style) override;
     void PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                    const cStyle& style);
-    void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style);
-    void PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style);
+                    const cStyle& style) override;
+    void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style) override;
+    void PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;
 
     // Conversions the primitives use, exposed for tests and for renderers that place marks.
     std::int32_t targetX(std::int32_t x, const cStyle& style) const;

@@ -37,3 +37,13 @@ inline constexpr std::size_t kMarkupTabStops = 64;
 inline constexpr std::size_t kMarkupFontNameBytes = 128;
 
 }  // namespace kalder::limits
+
+namespace kalder::limits {
+
+// References a drawing follows through one another (a reference to a reference to ...); a
+// longer chain draws nothing past this depth. Real documents reference an element directly,
+// and the bound keeps a long or circular chain from exhausting the stack or taking time
+// that grows with the square of its length.
+inline constexpr int kReferenceDepth = 16;
+
+}  // namespace kalder::limits

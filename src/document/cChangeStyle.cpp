@@ -1,7 +1,7 @@
 #include "document/cChangeStyle.h"
 
 #include "document/StyleXml.h"
-#include "document/cFrame.h"
+#include "document/RenderContext.h"
 #include "kalder/Enums.h"
 
 namespace kalder {
@@ -9,11 +9,7 @@ namespace kalder {
 cChangeStyle::cChangeStyle() : cElement(ekChangeStyle) {}
 cChangeStyle::cChangeStyle(const cStyle& style) : cElement(ekChangeStyle), style_(style) {}
 
-void cChangeStyle::Preview(cFrame& frame, DrawingLayer&) { applyTo(frame); }
-void cChangeStyle::ExportRTF(cFrame& frame, RtfExport&) { applyTo(frame); }
-void cChangeStyle::ExportPDF(cFrame& frame, PdfExport&) { applyTo(frame); }
-
-void cChangeStyle::applyTo(cFrame& frame) const { frame.CurrentStyle = style_; }
+void cChangeStyle::Preview(const cFrame&, RenderContext& ctx) const { ctx.style = style_; }
 
 std::shared_ptr<cElement> cChangeStyle::Copy() const { return std::make_shared<cChangeStyle>(*this); }
 

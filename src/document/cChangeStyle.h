@@ -1,9 +1,9 @@
 // Style-change element: a change of the running attributes at this point of the element
-// stream. Drawing and the RTF and PDF exports make its style the frame's running style;
-// HTML and text exports ignore it.
+// stream. Drawing (on every output) makes its style the running style of the render.
 #pragma once
 
 #include "document/cElement.h"
+#include "document/cFrame.h"
 #include "core/cStyle.h"
 
 namespace kalder {
@@ -16,20 +16,17 @@ public:
     const cStyle& Style() const noexcept { return style_; }
     void Style(const cStyle& style) { style_ = style; }
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
-    void ExportRTF(cFrame& frame, RtfExport& out) override;
-    void ExportPDF(cFrame& frame, PdfExport& out) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
     // After loading, the frame's running attributes are those of the last change, as they
     // were while the document was built.
-    void linkAfterLoad(cFrame& frame) override { applyTo(frame); }
+    void linkAfterLoad(cFrame& frame) override { frame.CurrentStyle = style_; }
 
 protected:
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
 
 private:
-    void applyTo(cFrame& frame) const;
     cStyle style_;
 };
 

@@ -6,11 +6,7 @@
 
 namespace kalder {
 
-void cElement::Preview(cFrame&, DrawingLayer&) {}
-void cElement::ExportHTML(HtmlExport&) {}
-void cElement::ExportText(TextExport&) {}
-void cElement::ExportRTF(cFrame&, RtfExport&) {}
-void cElement::ExportPDF(cFrame&, PdfExport&) {}
+void cElement::Preview(const cFrame&, RenderContext&) const {}
 void cElement::saveItems(ItemWriter&) const {}
 void cElement::linkAfterLoad(cFrame&) {}
 void cElement::loadItems(const ItemReader&) {}

@@ -1,9 +1,9 @@
 // cElement: the interface every element kind implements, and the empty element itself.
 //
-// Slots, in order: ElementType, Preview (draw on the surface given, reading and possibly
-// changing the owning frame's running style), SaveXML (DOM), SaveXMLString (markup text),
-// ExportHTML, ExportText, ExportRTF, ExportPDF (the exporters' contexts; RTF and PDF also get
-// the frame so that style changes take effect), LoadXML, Copy, Key.
+// Slots, in order: ElementType, Preview (the element's one drawing routine, for every output:
+// it draws through the canvas of the render context, reading and possibly changing the
+// context's running style), SaveXML (DOM), SaveXMLString (markup text), LoadXML, Copy, Key.
+// Drawing never changes the element or its frame.
 //
 // A kind writes its XML form once, in saveItems(); the framing <Element Key=".." Type="..">
 // and the DOM and string forms come from here. It reads its items in loadItems().
@@ -19,11 +19,7 @@
 namespace kalder {
 
 class cFrame;
-class DrawingLayer;
-class HtmlExport;
-class TextExport;
-class RtfExport;
-class PdfExport;
+struct RenderContext;
 class ItemWriter;
 class ItemReader;
 
@@ -36,13 +32,10 @@ public:
     std::int32_t ElementType() const noexcept { return type_; }
     void ElementType(std::int32_t type) noexcept { type_ = type; }
 
-    virtual void Preview(cFrame& frame, DrawingLayer& layer);
+    // Draws the element of `frame` (which holds it, or holds the reference that draws it).
+    virtual void Preview(const cFrame& frame, RenderContext& ctx) const;
     void SaveXML(pugi::xml_node parent) const;
     void SaveXMLString(std::string& out) const;
-    virtual void ExportHTML(HtmlExport& out);
-    virtual void ExportText(TextExport& out);
-    virtual void ExportRTF(cFrame& frame, RtfExport& out);
-    virtual void ExportPDF(cFrame& frame, PdfExport& out);
     void LoadXML(pugi::xml_node node);
     virtual std::shared_ptr<cElement> Copy() const;
 
@@ -51,6 +44,9 @@ public:
 
     // The whole XML form (framing and items) to any item writer.
     virtual void writeXml(ItemWriter& out) const;
+
+    // The text a reader would search the element for; nullptr for a kind without text.
+    virtual const std::string* searchText() const { return nullptr; }
 
     // Called by the loader once the element is in its frame, for kinds whose layout depends
     // on the frame (paragraphs re-link with the frame's running style and elements).

@@ -1,6 +1,6 @@
 #include "document/cFrame.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/StyleXml.h"
 #include "document/XmlItems.h"
 #include "document/cChangeStyle.h"
@@ -33,21 +33,21 @@ std::string cFrame::addElement(const ElementPtr& element) {
 
 std::string cFrame::AddChangeStyle(const cStyle& style) { return addElement(std::make_shared<cChangeStyle>(style)); }
 
-void cFrame::Preview(DrawingLayer& layer) {
-    CurrentStyle = Style;
+void cFrame::Preview(RenderContext& ctx) const {
+    ctx.style = Style;
     for (const ElementPtr& e : elements_) {
-        CurrentStyle.Orientation = Style.Orientation;
+        ctx.style.Orientation = Style.Orientation;
         try {
-            e->Preview(*this, layer);
+            e->Preview(*this, ctx);
         } catch (const std::exception&) {
             // Drawing goes on with the next element.
         }
     }
     if (ShowBorder) {
-        cStyle border = CurrentStyle;
+        cStyle border = ctx.style;
         border.LineStyle = Border;
         try {
-            layer.PutBox(xPos, yPos, xPos + Width, yPos + Height, border);
+            ctx.canvas.PutBox(xPos, yPos, xPos + Width, yPos + Height, border);
         } catch (const std::exception&) {
         }
     }

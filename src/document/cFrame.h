@@ -17,6 +17,7 @@ namespace kalder {
 
 class ItemWriter;
 class ItemReader;
+struct RenderContext;
 
 class cElements : public ObjectCollection<cElement> {
 public:
@@ -62,9 +63,10 @@ public:
     // Records a change of attributes in the element stream.
     std::string AddChangeStyle(const cStyle& style);
 
-    // Draws the elements in order from the frame's starting attributes, then the border when
-    // it is shown. A failing element is left undrawn and drawing goes on.
-    void Preview(DrawingLayer& layer);
+    // Draws the elements in order from the frame's starting attributes (the context's
+    // running style), then the border when it is shown. A failing element is left undrawn
+    // and drawing goes on.
+    void Preview(RenderContext& ctx) const;
 
     // Same key, rectangle, border, styles and type; the elements are copied (each element's
     // Copy) unless `withElements` is false.

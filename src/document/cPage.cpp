@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/PaperSizes.h"
 #include "document/StyleXml.h"
 #include "document/XmlItems.h"
@@ -118,18 +119,36 @@ void cPage::Clear() {
     frames_.Clear();
 }
 
-void cPage::Preview(DrawingLayer& layer) {
-    for (const auto& f : frames_) f->Preview(layer);
-    if (ShowPrintable && layer.onScreen()) {
-        // The printer's printable area, as the printer metrics give it.
-        const PrinterMetrics& pm = layer.printer();
+std::vector<std::shared_ptr<cFrame>> cPage::drawOrder(FrameOrder order) const {
+    std::vector<std::shared_ptr<cFrame>> frames;
+    frames.reserve(static_cast<std::size_t>(frames_.Count()));
+    if (order == FrameOrder::Collection) {
+        for (const auto& f : frames_) frames.push_back(f);
+        return frames;
+    }
+    auto wholePage = frames_.Item(std::string_view("WholePage"));
+    auto watermark = frames_.Item(std::string_view("watermark"));
+    if (wholePage) frames.push_back(wholePage);
+    if (watermark && watermark != wholePage) frames.push_back(watermark);
+    for (const auto& f : frames_)
+        if (f != wholePage && f != watermark) frames.push_back(f);
+    return frames;
+}
+
+void cPage::Preview(RenderContext& ctx) const {
+    const cPage* previous = ctx.page;
+    ctx.page = this;
+    for (const auto& f : drawOrder(ctx.canvas.rules().frameOrder)) f->Preview(ctx);
+    ctx.page = previous;
+    const PrinterMetrics* pm = ctx.canvas.printableArea();
+    if (ShowPrintable && pm) {
         cStyle s = Style;
         s.LineStyle = Printable;
         const bool portrait = Style.Orientation == prORPortrait;
-        const std::int32_t left = portrait ? pm.MarginWidth : pm.MarginHeight;
-        const std::int32_t top = portrait ? pm.MarginHeight : pm.MarginWidth;
+        const std::int32_t left = portrait ? pm->MarginWidth : pm->MarginHeight;
+        const std::int32_t top = portrait ? pm->MarginHeight : pm->MarginWidth;
         try {
-            layer.PutBox(left, top, left + pm.PrintWidth, top + pm.PrintHeight, s);
+            ctx.canvas.PutBox(left, top, left + pm->PrintWidth, top + pm->PrintHeight, s);
         } catch (const std::exception&) {
         }
     }

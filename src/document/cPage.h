@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/Canvas.h"
 #include "document/ObjectCollection.h"
 #include "document/cFrame.h"
 #include "core/cLineStyle.h"
@@ -18,6 +20,8 @@
 #include "core/cStyle.h"
 
 namespace kalder {
+
+struct RenderContext;
 
 class cPage {
 public:
@@ -73,9 +77,11 @@ public:
     // Clears every frame's elements, then removes all frames.
     void Clear();
 
-    // Draws the frames in collection order (a type-4 frame first, later frames over earlier
-    // ones), and the printable area when it is shown.
-    void Preview(DrawingLayer& layer);
+    // Draws the frames in the order the canvas's rules give (drawOrder), then the printer's
+    // printable area when it is shown and the canvas can show it.
+    void Preview(RenderContext& ctx) const;
+    // The frames in the order they are drawn.
+    std::vector<std::shared_ptr<cFrame>> drawOrder(FrameOrder order) const;
 
     // Gives a frame the rectangle of the standard frame of that type (kFrameInside,
     // kFrameHeader, kFrameFooter; any other type: the whole sheet).

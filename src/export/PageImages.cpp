@@ -29,7 +29,7 @@ void writeWithQt(const QImage& image, const std::string& filename, const char* q
 }
 }  // namespace
 
-int exportPageImages(cDocument& doc, const std::string& location, PageImageFormat format,
+int exportPageImages(const cDocument& doc, const std::string& location, PageImageFormat format,
                      const PageImageOptions& options) {
     int n = 0;
     for (const auto& page : doc.pages()) {

@@ -16,7 +16,7 @@ enum class PageImageFormat { Bmp, Jpeg, Png };
 // Writes the files; returns how many. A page whose drawing fails still gets its file with
 // what was drawn. A file that cannot be written ends the export with an error (75, or 26001
 // for JPEG); the files already written stay.
-int exportPageImages(cDocument& doc, const std::string& location, PageImageFormat format,
+int exportPageImages(const cDocument& doc, const std::string& location, PageImageFormat format,
                      const PageImageOptions& options = {});
 
 const char* extensionOf(PageImageFormat format);

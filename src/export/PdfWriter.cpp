@@ -7,6 +7,8 @@
 #include "core/AtomicFile.h"
 #include "core/TextMeasurer.h"
 #include "core/Version.h"
+#include "core/DrawTarget.h"
+#include "document/RenderContext.h"
 #include "document/cDocument.h"
 #include "export/JpegWriter.h"
 #include "export/PdfFonts.h"
@@ -88,6 +90,7 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     file_ = &file;
     doc_ = &doc;
     offsets_.assign(1, 0);
+    lastWidth_ = lastHeight_ = 0;
     pageObjects_.clear();
     fonts_.clear();
     images_.clear();
@@ -120,17 +123,17 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     result.replacedCharacters = replaced_;
     file_ = nullptr;
     doc_ = nullptr;
-    page_ = nullptr;
     return result;
 }
 
 void PdfWriter::writePage(const cPage& page) {
-    page_ = &page;
     pageHeight_ = page.PageHeight();
+    lastWidth_ = page.PageWidth();
+    lastHeight_ = pageHeight_;
     std::string media = "/MediaBox [ 0 0 ";
-    appendTwips(media, page.PageWidth());
+    appendTwips(media, lastWidth_);
     media += ' ';
-    appendTwips(media, page.PageHeight());
+    appendTwips(media, lastHeight_);
     media += " ]";
 
     const int pageObject = allocate();
@@ -144,38 +147,15 @@ void PdfWriter::writePage(const cPage& page) {
     lines({"<<", "/Length " + ref(contentObject + 1), "/Filter /FlateDecode", ">>", "stream"});
 
     content_.clear();
-    // "Wholepage" first, then "watermark", then the others in their order.
-    auto& frames = const_cast<cPage&>(page).Frames();
-    auto wholePage = frames.Item("WholePage");
-    auto watermark = frames.Item("watermark");
-    if (wholePage) exportFrame(*wholePage);
-    if (watermark) exportFrame(*watermark);
-    for (const auto& f : frames)
-        if (f != wholePage && f != watermark) exportFrame(*f);
+    dash_ = vbSolid;
+    RenderContext ctx(*this, doc_);
+    page.Preview(ctx);
 
     deflater_.compress(content_, compressed_);
     file_->write(compressed_.data(), compressed_.size());
     lines({"", "endstream", "endobj"});
     beginObject(allocate());
     lines({std::to_string(compressed_.size()), "endobj"});
-}
-
-void PdfWriter::exportFrame(cFrame& frame) {
-    frame.CurrentStyle = frame.Style;
-    for (const ElementPtr& e : frame.Elements()) {
-        frame.CurrentStyle.Orientation = frame.Style.Orientation;
-        try {
-            e->ExportPDF(frame, *this);
-        } catch (const std::exception&) {
-            // An element that cannot be written is left out; the page goes on.
-        }
-    }
-    if (frame.ShowBorder) {
-        // The border the preview shows is printed too.
-        cStyle border = frame.CurrentStyle;
-        border.LineStyle = frame.Border;
-        rectangle(frame.xPos, frame.yPos, frame.xPos + frame.Width, frame.yPos + frame.Height, border, false);
-    }
 }
 
 void PdfWriter::writeImages() {
@@ -261,9 +241,9 @@ void PdfWriter::writeFonts() {
 void PdfWriter::writeTrailer() {
     beginObject(kPages);
     std::string media = "/MediaBox [ 0 0 ";
-    appendTwips(media, page_ ? page_->PageWidth() : 0);
+    appendTwips(media, lastWidth_);
     media += ' ';
-    appendTwips(media, page_ ? page_->PageHeight() : 0);
+    appendTwips(media, lastHeight_);
     media += " ]";
     std::string kids = "/Kids [ ";
     for (int p : pageObjects_) kids += std::to_string(p) + " 0 R ";
@@ -284,15 +264,16 @@ void PdfWriter::writeTrailer() {
            "startxref", std::to_string(xref), "%%EOF"});
 }
 
-// ---- Content primitives -------------------------------------------------------------------
+// ---- The canvas: content primitives ----------------------------------------------------
+
+const OutputRules& PdfWriter::rules() const {
+    static const OutputRules pdf{FrameOrder::WholePageFirst, false, true, false};
+    return pdf;
+}
 
 void PdfWriter::x(std::int32_t twips) { appendTwips(content_, twips); }
 void PdfWriter::y(std::int32_t twips) { appendTwips(content_, static_cast<std::int64_t>(pageHeight_) - twips); }
-
-void PdfWriter::lineWidth(const cStyle& style) {
-    appendTwips(content_, style.LineStyle.LineWidth);
-    content_ += " w\r\n";
-}
+void PdfWriter::point(std::int32_t px, std::int32_t py) { x(px), content_ += ' ', y(py), content_ += ' '; }
 
 void PdfWriter::color(std::int32_t c, bool stroke) {
     if (c > 0 || c < -255) {
@@ -310,75 +291,201 @@ void PdfWriter::color(std::int32_t c, bool stroke) {
     }
 }
 
-void PdfWriter::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) {
-    lineWidth(style);
-    color(style.LineStyle.Color, true);
-    x(x1), content_ += ' ', y(y1), content_ += " m\r\n";
-    x(x2), content_ += ' ', y(y2), content_ += " l S\r\n";
+bool PdfWriter::pen(const cLineStyle& line) {
+    if (line.LineType == vbInvisible) return false;
+    appendTwips(content_, line.LineWidth);
+    content_ += " w\r\n";
+    // Dashes in units of the pen's width (at least a screen pixel), as the screen draws them.
+    const int dash = line.LineType >= vbDash && line.LineType <= vbDashDotDot ? line.LineType : vbSolid;
+    if (dash != dash_) {
+        static constexpr const char* kPatterns[] = {"", "4 2", "1 2", "4 2 1 2", "4 2 1 2 1 2"};
+        const std::int64_t unit = std::max(line.LineWidth, 15);
+        content_ += '[';
+        for (const char* p = kPatterns[dash]; *p;) {
+            char* end = nullptr;
+            appendTwips(content_, std::strtol(p, &end, 10) * unit);
+            p = end;
+            if (*p == ' ') content_ += *p++;
+        }
+        content_ += "] 0 d\r\n";
+        dash_ = dash;
+    }
+    color(line.Color, true);
+    return true;
 }
 
-void PdfWriter::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style,
-                          bool filled) {
-    lineWidth(style);
-    color(style.LineStyle.Color, true);
-    if (filled) color(style.FillColor, false);
+void PdfWriter::rectanglePath(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
     const std::int32_t left = std::min(x1, x2), bottom = std::max(y1, y2);
-    x(left), content_ += ' ', y(bottom), content_ += ' ';
+    point(left, bottom);
     appendTwips(content_, std::abs(static_cast<std::int64_t>(x2) - x1));
     content_ += ' ';
     appendTwips(content_, std::abs(static_cast<std::int64_t>(y2) - y1));
-    content_ += filled ? " re B\r\n" : " re S\r\n";
+    content_ += " re";
 }
 
-void PdfWriter::ellipse(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry, const cStyle& style,
-                        bool filled) {
+void PdfWriter::ellipsePath(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry) {
     const auto kx = static_cast<std::int32_t>(std::lround(rx * kKappa));
     const auto ky = static_cast<std::int32_t>(std::lround(ry * kKappa));
-    auto pt = [&](std::int32_t px, std::int32_t py) { x(px), content_ += ' ', y(py), content_ += ' '; };
-    content_ += "q\r\n";
-    lineWidth(style);
-    color(style.LineStyle.Color, true);
-    color(style.FillColor, false);
-    pt(cx + rx, cy), content_ += "m\r\n";
-    pt(cx + rx, cy - ky), pt(cx + kx, cy - ry), pt(cx, cy - ry), content_ += "c\r\n";
-    pt(cx - kx, cy - ry), pt(cx - rx, cy - ky), pt(cx - rx, cy), content_ += "c\r\n";
-    pt(cx - rx, cy + ky), pt(cx - kx, cy + ry), pt(cx, cy + ry), content_ += "c\r\n";
-    pt(cx + kx, cy + ry), pt(cx + rx, cy + ky), pt(cx + rx, cy), content_ += "c\r\n";
-    content_ += filled ? "b\r\nQ\r\n" : "s\r\nQ\r\n";
+    point(cx + rx, cy), content_ += "m\r\n";
+    point(cx + rx, cy - ky), point(cx + kx, cy - ry), point(cx, cy - ry), content_ += "c\r\n";
+    point(cx - kx, cy - ry), point(cx - rx, cy - ky), point(cx - rx, cy), content_ += "c\r\n";
+    point(cx - rx, cy + ky), point(cx - kx, cy + ry), point(cx, cy + ry), content_ += "c\r\n";
+    point(cx + kx, cy + ry), point(cx + rx, cy + ky), point(cx + rx, cy), content_ += "c";
 }
 
-void PdfWriter::roundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t radius,
-                          const cStyle& style, bool filled) {
+void PdfWriter::hatch(const Fill& fill, std::int32_t left, std::int32_t top, std::int32_t right,
+                      std::int32_t bottom) {
+    // The spacing and width of the screen's hatch brushes: 8 and 1 pixels at 96 dots per inch.
+    constexpr std::int64_t kStep = 120, kWidth = 15;
+    const int dashBefore = dash_;  // the Q below restores it
+    content_ += " W n\r\n";
+    appendTwips(content_, kWidth);
+    content_ += " w\r\n";
+    if (dash_ != vbSolid) content_ += "[] 0 d\r\n", dash_ = vbSolid;
+    color(fill.color, true);
+    const bool across = fill.pattern == vbHorizontalLine || fill.pattern == vbCross;
+    const bool down = fill.pattern == vbVerticalLine || fill.pattern == vbCross;
+    const bool rising = fill.pattern == vbUpwardDiagonal || fill.pattern == vbDiagonalCross;
+    const bool falling = fill.pattern == vbDownwardDiagonal || fill.pattern == vbDiagonalCross;
+    auto segment = [&](std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by) {
+        point(static_cast<std::int32_t>(ax), static_cast<std::int32_t>(ay)), content_ += "m ";
+        point(static_cast<std::int32_t>(bx), static_cast<std::int32_t>(by)), content_ += "l\r\n";
+    };
+    const std::int64_t h = static_cast<std::int64_t>(bottom) - top;
+    if (across)
+        for (std::int64_t v = top - top % kStep; v <= bottom; v += kStep) segment(left, v, right, v);
+    if (down)
+        for (std::int64_t v = left - left % kStep; v <= right; v += kStep) segment(v, top, v, bottom);
+    // Diagonals at 45 degrees, one every kStep along the top edge, starting far enough left
+    // (or right) to cover the box.
+    if (rising)
+        for (std::int64_t v = left - left % kStep; v <= right + h; v += kStep) segment(v, top, v - h, bottom);
+    if (falling)
+        for (std::int64_t v = left - h - (left - h) % kStep; v <= right; v += kStep) segment(v, top, v + h, bottom);
+    content_ += "S\r\nQ\r\n";
+    dash_ = dashBefore;
+}
+
+void PdfWriter::paint(const Fill& fill, bool stroked, const char* fillStroke, const char* fillOnly,
+                      const char* strokeOnly) {
+    const bool solid = fill.kind == Fill::Solid;
+    if (solid && stroked)
+        content_ += fillStroke;
+    else if (solid)
+        content_ += fillOnly;
+    else if (stroked)
+        content_ += strokeOnly;
+    else
+        content_ += "n";
+    content_ += "\r\n";
+}
+
+void PdfWriter::PutLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) {
+    if (!pen(style.LineStyle)) return;
+    point(x1, y1), content_ += "m\r\n";
+    x(x2), content_ += ' ', y(y2), content_ += " l S\r\n";
+}
+
+void PdfWriter::PutBox(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) {
+    if (!pen(style.LineStyle)) return;
+    rectanglePath(x1, y1, x2, y2);
+    content_ += " S\r\n";
+}
+
+void PdfWriter::PutBoxFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                           const cLineStyle& line, const cStyle& style) {
+    const Fill fill = fillOf(style);
+    if (fill.kind == Fill::Hatch) {
+        content_ += "q\r\n";
+        rectanglePath(x1, y1, x2, y2);
+        hatch(fill, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    }
+    const bool stroked = pen(line);
+    if (fill.kind == Fill::Solid) color(fill.color, false);
+    rectanglePath(x1, y1, x2, y2);
+    content_ += ' ';
+    paint(fill, stroked, "B", "f", "S");
+}
+
+void PdfWriter::PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t radius,
+                             const cStyle& style) {
+    const Fill fill = fillOf(style, false);
     const std::int32_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
     radius = std::max(0, std::min({radius, (r - l) / 2, (b - t) / 2}));
     const auto k = static_cast<std::int32_t>(std::lround(radius * (1 - kKappa)));
-    auto pt = [&](std::int32_t px, std::int32_t py) { x(px), content_ += ' ', y(py), content_ += ' '; };
-    lineWidth(style);
-    color(style.LineStyle.Color, true);
-    if (filled) color(style.FillColor, false);
-    pt(l + radius, t), content_ += "m\r\n";
-    pt(r - radius, t), content_ += "l\r\n";
-    pt(r - k, t), pt(r, t + k), pt(r, t + radius), content_ += "c\r\n";
-    pt(r, b - radius), content_ += "l\r\n";
-    pt(r, b - k), pt(r - k, b), pt(r - radius, b), content_ += "c\r\n";
-    pt(l + radius, b), content_ += "l\r\n";
-    pt(l + k, b), pt(l, b - k), pt(l, b - radius), content_ += "c\r\n";
-    pt(l, t + radius), content_ += "l\r\n";
-    pt(l, t + k), pt(l + k, t), pt(l + radius, t), content_ += "c\r\n";
-    content_ += filled ? "h\r\nB\r\n" : "h\r\nS\r\n";
+    const bool stroked = pen(style.LineStyle);
+    if (fill.kind == Fill::Solid) color(fill.color, false);
+    point(l + radius, t), content_ += "m\r\n";
+    point(r - radius, t), content_ += "l\r\n";
+    point(r - k, t), point(r, t + k), point(r, t + radius), content_ += "c\r\n";
+    point(r, b - radius), content_ += "l\r\n";
+    point(r, b - k), point(r - k, b), point(r - radius, b), content_ += "c\r\n";
+    point(l + radius, b), content_ += "l\r\n";
+    point(l + k, b), point(l, b - k), point(l, b - radius), content_ += "c\r\n";
+    point(l, t + radius), content_ += "l\r\n";
+    point(l, t + k), point(l + k, t), point(l + radius, t), content_ += "c\r\nh\r\n";
+    paint(fill, stroked, "B", "f", "S");
 }
 
-void PdfWriter::polygon(const std::vector<POLYVERT>& v, const cStyle& style) {
+void PdfWriter::PutPoint(std::int32_t px, std::int32_t py, const cStyle& style) {
+    // A point is at least a screen pixel wide, in the text colour.
+    cLineStyle dot = style.LineStyle;
+    dot.LineType = vbSolid;
+    dot.Color = style.ForeColor;
+    dot.LineWidth = std::max(dot.LineWidth, 15);
+    pen(dot);
+    point(px, py), content_ += "m\r\n";
+    x(px + 1), content_ += ' ', y(py), content_ += " l S\r\n";
+}
+
+void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float, float, float aspect,
+                          const cStyle& style) {
+    // The file has one figure for circles, ellipses and arcs: the whole ellipse of the two
+    // radii, the larger one being `radius` as on the screen. An arc prints as its ellipse.
+    const double rx = aspect > 1 ? radius / aspect : radius;
+    const double ry = aspect > 1 ? radius : radius * aspect;
+    const auto irx = static_cast<std::int32_t>(std::lround(rx)), iry = static_cast<std::int32_t>(std::lround(ry));
+    const Fill fill = fillOf(style);
+    const int dashBefore = dash_;  // the Q below restores it
+    content_ += "q\r\n";
+    if (fill.kind == Fill::Hatch) {
+        content_ += "q\r\n";
+        ellipsePath(cx, cy, irx, iry);
+        hatch(fill, cx - irx, cy - iry, cx + irx, cy + iry);
+    }
+    const bool stroked = pen(style.LineStyle);
+    if (fill.kind == Fill::Solid) color(fill.color, false);
+    ellipsePath(cx, cy, irx, iry);
+    content_ += "\r\n";
+    paint(fill, stroked, "b", "f", "s");
+    content_ += "Q\r\n";
+    dash_ = dashBefore;
+}
+
+void PdfWriter::PutPolygon(const std::vector<POLYVERT>& v, const cStyle& style) {
     if (v.empty()) return;
-    lineWidth(style);
-    color(style.LineStyle.Color, true);
-    color(style.FillColor, false);
+    const Fill fill = fillOf(style, false);
+    const bool stroked = pen(style.LineStyle);
+    if (fill.kind == Fill::Solid) color(fill.color, false);
     x(v[0].X), content_ += ' ', y(v[0].Y), content_ += " m\r\n";
     for (std::size_t i = 1; i < v.size(); ++i) {
         x(v[i].X), content_ += ' ', y(v[i].Y);
-        content_ += i + 1 == v.size() ? " l B\r\n" : " l\r\n";
+        content_ += i + 1 == v.size() ? " l " : " l\r\n";
     }
-    if (v.size() == 1) content_ += "B\r\n";
+    paint(fill, stroked, "B", "f", "s");
+}
+
+void PdfWriter::PutPicture(const QImage& picture, std::int32_t px, std::int32_t py, std::int32_t width,
+                           std::int32_t height, const cStyle&) {
+    image(picture, px, py, width, height);
+}
+
+void PdfWriter::PutText(const std::string& text, std::int32_t px, std::int32_t py, const cStyle& style) {
+    textRun(text, px, py, style, 0);
+}
+
+void PdfWriter::PutRotatedText(const std::string& text, std::int32_t px, std::int32_t py, const cStyle& style) {
+    textRun(text, px, py, style, style.TextRotation);
 }
 
 int PdfWriter::fontIndex(const std::string& baseFont) {
@@ -388,16 +495,17 @@ int PdfWriter::fontIndex(const std::string& baseFont) {
     return static_cast<int>(fonts_.size());
 }
 
-void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t top, const cStyle& style) {
+void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t top, const cStyle& style,
+                        std::int32_t rotation) {
     std::string encoded;
     encoded.reserve(text.size());
     replaced_ += appendWinAnsi(encoded, text);
     const FontMetricsTwips m = TextMeasurer::metrics(style);
     const double ascent = m.ascent;
     const double size = style.FontSize / 20.0;
-    const double angle = style.TextRotation * 3.14159264 / 180.0;
-    const double cosA = style.TextRotation ? std::cos(angle) : 1.0;
-    const double sinA = style.TextRotation ? std::sin(angle) : 0.0;
+    const double angle = rotation * 3.14159264 / 180.0;
+    const double cosA = rotation ? std::cos(angle) : 1.0;
+    const double sinA = rotation ? std::sin(angle) : 0.0;
     // The baseline lies the ascent below the run's top; a turned run turns about its top-left
     // corner, so the baseline origin moves along the turned vertical.
     const double baseX = left + ascent * sinA;
@@ -433,18 +541,19 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
 
     if (style.Underline || style.Strikethru) {
         const double width = TextMeasurer::width(style, text);
-        cStyle pen = style;
-        pen.LineStyle.Color = style.ForeColor;
-        pen.LineStyle.LineWidth = std::max(1, static_cast<std::int32_t>(std::lround(style.FontSize * 0.06)));
-        auto rule = [&](double below) {
+        cStyle rule = style;
+        rule.LineStyle.LineType = vbSolid;
+        rule.LineStyle.Color = style.ForeColor;
+        rule.LineStyle.LineWidth = std::max(1, static_cast<std::int32_t>(std::lround(style.FontSize * 0.06)));
+        auto along = [&](double below) {
             // A line along the run, `below` twips under the baseline (negative: above it).
             const double sx = baseX - below * sinA, sy = baseY + below * cosA;
-            line(static_cast<std::int32_t>(std::lround(sx)), static_cast<std::int32_t>(std::lround(sy)),
-                 static_cast<std::int32_t>(std::lround(sx + width * cosA)),
-                 static_cast<std::int32_t>(std::lround(sy - width * sinA)), pen);
+            PutLine(static_cast<std::int32_t>(std::lround(sx)), static_cast<std::int32_t>(std::lround(sy)),
+                    static_cast<std::int32_t>(std::lround(sx + width * cosA)),
+                    static_cast<std::int32_t>(std::lround(sy - width * sinA)), rule);
         };
-        if (style.Underline) rule(style.FontSize * 0.1);
-        if (style.Strikethru) rule(-style.FontSize * 0.28);
+        if (style.Underline) along(style.FontSize * 0.1);
+        if (style.Strikethru) along(-style.FontSize * 0.28);
     }
 }
 

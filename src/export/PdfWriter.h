@@ -1,5 +1,6 @@
-// PdfWriter: writes a whole document as one PDF 1.4 file, and is the PdfExport the element
-// kinds draw through while their page is written.
+// PdfWriter: writes a whole document as one PDF 1.4 file. While a page is written it is the
+// canvas the page's elements draw on, through the same drawing routine as every other
+// output; its primitives become PDF content operators.
 //
 // The file: "%PDF-1.4 ", the information object (1), four reserved objects (catalog 2, page
 // tree 3, encoding 4, resources 5), then per page a page object, its content stream (zlib,
@@ -17,13 +18,14 @@
 #include <string>
 #include <vector>
 
-#include "document/PdfExport.h"
+#include "core/Canvas.h"
 #include "export/Deflater.h"
 
 namespace kalder {
 
 class AtomicFile;
-class cFrame;
+class cDocument;
+class cPage;
 
 // Pages one PDF file may hold: the page table of the writer is this long.
 constexpr int kMaxPdfPages = 5000;
@@ -41,7 +43,7 @@ struct PdfResult {
     std::size_t replacedCharacters = 0;
 };
 
-class PdfWriter final : public PdfExport {
+class PdfWriter final : public Canvas {
 public:
     explicit PdfWriter(PdfOptions options = {});
     ~PdfWriter() override;
@@ -50,19 +52,26 @@ public:
     // "ExportPDF" beyond kMaxPdfPages pages; 75 when the file cannot be written.
     PdfResult write(const cDocument& doc, const std::string& path);
 
-    void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) override;
-    void rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style,
-                   bool filled) override;
-    void ellipse(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry, const cStyle& style,
-                 bool filled) override;
-    void roundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t radius,
-                   const cStyle& style, bool filled) override;
-    void polygon(const std::vector<POLYVERT>& vertices, const cStyle& style) override;
-    void textRun(std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) override;
-    void image(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width,
-               std::int32_t height) override;
-    const cDocument& document() const override { return *doc_; }
-    const cPage& page() const override { return *page_; }
+    // How a PDF differs from the surfaces: frames "WholePage" and "watermark" first,
+    // references left out, paragraphs laid out again for the page written, and spaces left
+    // as gaps. Beyond these, each primitive maps to its PDF operators: text runs in the base
+    // fonts, the pen and fill of the style (hatches drawn as clipped lines), and circles,
+    // ellipses and arcs alike as the whole ellipse of their radii.
+    const OutputRules& rules() const override;
+    void PutText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;
+    void PutLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) override;
+    void PutBox(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cStyle& style) override;
+    void PutBoxFill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const cLineStyle& line,
+                    const cStyle& style) override;
+    void PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t radius,
+                      const cStyle& style) override;
+    void PutPoint(std::int32_t x, std::int32_t y, const cStyle& style) override;
+    void PutCircle(std::int32_t x, std::int32_t y, float radius, float start, float end, float aspect,
+                   const cStyle& style) override;
+    void PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    const cStyle& style) override;
+    void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style) override;
+    void PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;
 
 private:
     struct Image;
@@ -72,7 +81,6 @@ private:
     void lines(std::initializer_list<std::string_view> text);
     void writeLine(std::string_view text);
     void writePage(const cPage& page);
-    void exportFrame(cFrame& frame);
     void writeImages();
     void writeResources();
     void writeFonts();
@@ -81,16 +89,29 @@ private:
     // Content helpers (into the current page's stream).
     void x(std::int32_t twips);
     void y(std::int32_t twips);
-    void lineWidth(const cStyle& style);
+    void point(std::int32_t px, std::int32_t py);
+    // The pen of `line`: width, dash pattern, stroke colour. False for an invisible pen.
+    bool pen(const cLineStyle& line);
     void color(std::int32_t c, bool stroke);
     int fontIndex(const std::string& baseFont);
+    void rectanglePath(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void ellipsePath(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry);
+    // Lines of a hatch over the box, clipped to the path just written (which it ends).
+    void hatch(const Fill& fill, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+    // Paints the path just written: fill (solid) and stroke, with the painting operators of
+    // the figure (`fillStroke` and `strokeOnly`, e.g. "B" and "S").
+    void paint(const Fill& fill, bool stroked, const char* fillStroke, const char* fillOnly, const char* strokeOnly);
+    void textRun(std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style, std::int32_t rotation);
+    void image(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 
     PdfOptions options_;
     Deflater deflater_;
     AtomicFile* file_ = nullptr;
     const cDocument* doc_ = nullptr;
-    const cPage* page_ = nullptr;
+    std::int32_t lastWidth_ = 0;  // of the last page written, for the page tree
+    std::int32_t lastHeight_ = 0;
     std::int32_t pageHeight_ = 0;
+    int dash_ = 0;  // the dash pattern in force in the page's content (a DrawStyleType)
     std::string content_;
     std::string compressed_;
     std::vector<std::size_t> offsets_;  // index = object number

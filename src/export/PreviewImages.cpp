@@ -6,12 +6,18 @@
 
 namespace kalder {
 
+// The pages as the current printer would print them: text beyond its printable extent is
+// left out here as on paper.
 void Preview::ExportBMP(const std::string& OutputLocation) {
-    exportPageImages(*doc_, OutputLocation, PageImageFormat::Bmp);
+    PageImageOptions options;
+    options.printer = currentPrinterMetrics(*this);
+    exportPageImages(*doc_, OutputLocation, PageImageFormat::Bmp, options);
 }
 
 void Preview::ExportJPG(const std::string& OutputLocation) {
-    exportPageImages(*doc_, OutputLocation, PageImageFormat::Jpeg);
+    PageImageOptions options;
+    options.printer = currentPrinterMetrics(*this);
+    exportPageImages(*doc_, OutputLocation, PageImageFormat::Jpeg, options);
 }
 
 }  // namespace kalder

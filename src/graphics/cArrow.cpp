@@ -1,9 +1,9 @@
 #include "graphics/cArrow.h"
-#include "document/PdfExport.h"
 
 #include <cmath>
 
-#include "core/DrawingLayer.h"
+#include "core/DrawTarget.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "graphics/FramePosition.h"
 #include "kalder/Variant.h"
@@ -15,7 +15,7 @@ constexpr const char* kSource = "cArrow";
 constexpr double kPi = 3.14159265;
 constexpr double kHeadAngle = 30 * kPi / 180;
 
-void drawHead(DrawingLayer& layer, const cStyle& style, POLYVERT from, POLYVERT tip, std::int32_t type,
+void drawHead(Canvas& canvas, const cStyle& style, POLYVERT from, POLYVERT tip, std::int32_t type,
               std::int32_t size) {
     if (size == 0) return;
     const auto sides = cArrow::headSides(from, tip, size);
@@ -25,10 +25,10 @@ void drawHead(DrawingLayer& layer, const cStyle& style, POLYVERT from, POLYVERT 
         cStyle head = style;
         head.FillStyle = vbFSSolid;
         head.FillColor = style.LineStyle.Color;
-        layer.PutPolygon({tip, sides[0], sides[1]}, head);
+        canvas.PutPolygon({tip, sides[0], sides[1]}, head);
     } else if (type == prARAngle) {
-        layer.PutLine(tip.X, tip.Y, sides[0].X, sides[0].Y, style);
-        layer.PutLine(tip.X, tip.Y, sides[1].X, sides[1].Y, style);
+        canvas.PutLine(tip.X, tip.Y, sides[0].X, sides[0].Y, style);
+        canvas.PutLine(tip.X, tip.Y, sides[1].X, sides[1].Y, style);
     }
     // Other head types are no head.
 }
@@ -48,14 +48,14 @@ std::array<POLYVERT, 2> cArrow::headSides(POLYVERT from, POLYVERT tip, std::int3
     return {point(1), point(-1)};
 }
 
-void cArrow::Preview(cFrame& frame, DrawingLayer& layer) {
-    const cStyle& style = frame.CurrentStyle;
+void cArrow::Preview(const cFrame& frame, RenderContext& ctx) const {
+    const cStyle& style = ctx.style;
     const POLYVERT start{pageX(frame, x1, kSource), pageY(frame, y1, kSource)};
     const POLYVERT end{pageX(frame, x2, kSource), pageY(frame, y2, kSource)};
-    layer.PutLine(start.X, start.Y, end.X, end.Y, style);
+    ctx.canvas.PutLine(start.X, start.Y, end.X, end.Y, style);
     if (start.X == end.X && start.Y == end.Y) return;
-    drawHead(layer, style, end, start, ArrowTypeStart, ArrowSizeStart);
-    drawHead(layer, style, start, end, ArrowTypeEnd, ArrowSizeEnd);
+    drawHead(ctx.canvas, style, end, start, ArrowTypeStart, ArrowSizeStart);
+    drawHead(ctx.canvas, style, start, end, ArrowTypeEnd, ArrowSizeEnd);
 }
 
 std::shared_ptr<cElement> cArrow::Copy() const { return std::make_shared<cArrow>(*this); }
@@ -82,26 +82,5 @@ void cArrow::loadItems(const ItemReader& in) {
     ArrowTypeEnd = in.Long("ArrowTypeEnd");
 }
 
-void cArrow::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    const cStyle& style = frame.CurrentStyle;
-    const POLYVERT start{pageX(frame, x1, kSource), pageY(frame, y1, kSource)};
-    const POLYVERT end{pageX(frame, x2, kSource), pageY(frame, y2, kSource)};
-    pdf.line(start.X, start.Y, end.X, end.Y, style);
-    if (start.X == end.X && start.Y == end.Y) return;
-    auto head = [&](POLYVERT from, POLYVERT tip, std::int32_t type, std::int32_t size) {
-        if (size == 0) return;
-        const auto sides = headSides(from, tip, size);
-        if (type == prARSharp) {
-            cStyle filled = style;
-            filled.FillColor = style.LineStyle.Color;
-            pdf.polygon({tip, sides[0], sides[1]}, filled);
-        } else if (type == prARAngle) {
-            pdf.line(tip.X, tip.Y, sides[0].X, sides[0].Y, style);
-            pdf.line(tip.X, tip.Y, sides[1].X, sides[1].Y, style);
-        }
-    };
-    head(end, start, ArrowTypeStart, ArrowSizeStart);
-    head(start, end, ArrowTypeEnd, ArrowSizeEnd);
-}
 
 }  // namespace kalder

@@ -32,9 +32,8 @@ public:
     // `from` (all page twips, rounded half to even).
     static std::array<POLYVERT, 2> headSides(POLYVERT from, POLYVERT tip, std::int32_t length);
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

@@ -1,9 +1,8 @@
 #include "graphics/cEllipse.h"
-#include "document/PdfExport.h"
 
 #include <cmath>
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "graphics/FramePosition.h"
 #include "kalder/Enums.h"
@@ -21,24 +20,24 @@ cEllipse::cEllipse() : cElement(ekEllipse) {}
 bool cEllipse::isWhole() const noexcept {
     if (dStart == 0 && dEnd == 0) return true;
     // DrawEllipse leaves the angles at their defaults, which would make an arc from 0 to 6.27
-    // of radius xRad and aspect 1 -- a circle with a gap, whatever yRad says. The user asked
-    // for an ellipse, and the PDF export draws one from both radii, so the surface does too.
-    return dStart == 0 && isFullTurn(dEnd) && dAspect == 1;
+    // of radius xRad and aspect 1 -- a circle with a gap, whatever yRad says. When the two
+    // radii differ the user asked for an ellipse, so it is drawn whole; with equal radii it
+    // is the arc it says it is, gap included.
+    return dStart == 0 && isFullTurn(dEnd) && dAspect == 1 && xRad != yRad;
 }
 
-void cEllipse::Preview(cFrame& frame, DrawingLayer& layer) {
-    const cStyle& style = frame.CurrentStyle;
+void cEllipse::Preview(const cFrame& frame, RenderContext& ctx) const {
     const std::int32_t x = pageX(frame, xPos, "cEllipse"), y = pageY(frame, yPos, "cEllipse");
     if (isWhole()) {
         const float aspect = xRad == 0 ? 1.0f : static_cast<float>(yRad) / static_cast<float>(xRad);
-        // The surface takes the larger half-axis as the radius, so a tall ellipse passes yRad
+        // The canvas takes the larger half-axis as the radius, so a tall ellipse passes yRad
         // and gets xRad back through the aspect.
         const std::int32_t radius = xRad != 0 && yRad > xRad ? yRad : xRad;
-        layer.PutCircle(x, y, static_cast<float>(radius), 0, 0, aspect, style);
+        ctx.canvas.PutCircle(x, y, static_cast<float>(radius), 0, 0, aspect, ctx.style);
     } else {
-        // The layer rounds the end angle for the surface; dEnd itself keeps its value, so
+        // The canvas rounds the end angle for its surface; dEnd itself keeps its value, so
         // every repaint draws the same arc.
-        layer.PutCircle(x, y, static_cast<float>(xRad), dStart, dEnd, dAspect, style);
+        ctx.canvas.PutCircle(x, y, static_cast<float>(xRad), dStart, dEnd, dAspect, ctx.style);
     }
 }
 
@@ -64,11 +63,5 @@ void cEllipse::loadItems(const ItemReader& in) {
     dAspect = in.Single("dAspect");
 }
 
-void cEllipse::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    const cStyle& style = frame.CurrentStyle;
-    // The file draws the whole figure with both radii; arcs print as their ellipse.
-    pdf.ellipse(pageX(frame, xPos, "cEllipse"), pageY(frame, yPos, "cEllipse"), xRad, isWhole() ? yRad : roundToLong(xRad * dAspect),
-                style, style.FillStyle == vbFSSolid);
-}
 
 }  // namespace kalder

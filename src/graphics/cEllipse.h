@@ -28,9 +28,8 @@ public:
     // True when the element is drawn as a whole circle or ellipse rather than an arc.
     bool isWhole() const noexcept;
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

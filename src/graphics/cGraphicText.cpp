@@ -1,7 +1,6 @@
 #include "graphics/cGraphicText.h"
-#include "document/PdfExport.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
 #include "document/cFrame.h"
@@ -17,10 +16,10 @@ constexpr const char* kSource = "cGraphicText";
 
 cGraphicText::cGraphicText() : cElement(ekGraphicText) {}
 
-void cGraphicText::Preview(cFrame& frame, DrawingLayer& layer) {
-    cStyle style = frame.CurrentStyle;
+void cGraphicText::Preview(const cFrame& frame, RenderContext& ctx) const {
+    cStyle style = ctx.style;
     if (style.TextRotation != 0) {
-        layer.PutRotatedText(Text, pageX(frame, xPos, kSource), pageY(frame, yPos, kSource), style);
+        ctx.canvas.PutRotatedText(Text, pageX(frame, xPos, kSource), pageY(frame, yPos, kSource), style);
         return;
     }
     std::int32_t x = xPos;
@@ -29,10 +28,9 @@ void cGraphicText::Preview(cFrame& frame, DrawingLayer& layer) {
         x = roundToLong(Align == prALRight ? xPos - width : xPos - width / 2);
     }
     // Only the element key is compared: the match is drawn in red on whichever page shows it.
-    if (layer.onScreen() && !layer.highlightKey.empty() && Key() == layer.highlightKey)
-        style.ForeColor = kHighlightColor;
+    if (!ctx.highlightKey.empty() && Key() == ctx.highlightKey) style.ForeColor = kHighlightColor;
     style.Charset = Charset;
-    layer.PutText(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
+    ctx.canvas.PutText(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
 }
 
 std::shared_ptr<cElement> cGraphicText::Copy() const { return std::make_shared<cGraphicText>(*this); }
@@ -53,15 +51,5 @@ void cGraphicText::loadItems(const ItemReader& in) {
     AutoStep = in.Long("AutoStep");
 }
 
-void cGraphicText::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    cStyle style = frame.CurrentStyle;
-    std::int32_t x = xPos;
-    if (style.TextRotation == 0 && (Align == prALRight || Align == prALCenter)) {
-        const double width = TextMeasurer::width(style, Text);
-        x = roundToLong(Align == prALRight ? xPos - width : xPos - width / 2);
-    }
-    style.Charset = Charset;
-    pdf.textRun(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
-}
 
 }  // namespace kalder

@@ -25,9 +25,10 @@ public:
     std::int32_t yPos = 0;          // twips from the frame's top edge: the top of the text
     std::int32_t AutoStep = prASLine;  // eAutoStep the line was added with
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
+    // Lines of text are what the find dialog searches.
+    const std::string* searchText() const override { return &Text; }
 
 protected:
     // Text xPos yPos Align AutoStep

@@ -1,7 +1,6 @@
 #include "graphics/cLine.h"
-#include "document/PdfExport.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "graphics/FramePosition.h"
 #include "kalder/Enums.h"
@@ -10,15 +9,15 @@ namespace kalder {
 
 cLine::cLine() : cElement(ekLine) {}
 
-void cLine::Preview(cFrame& frame, DrawingLayer& layer) {
-    const cStyle& style = frame.CurrentStyle;
+void cLine::Preview(const cFrame& frame, RenderContext& ctx) const {
+    const cStyle& style = ctx.style;
     const std::int32_t ax1 = pageX(frame, x1, "cLine"), ay1 = pageY(frame, y1, "cLine");
     const std::int32_t ax2 = pageX(frame, x2, "cLine"), ay2 = pageY(frame, y2, "cLine");
     // Any other BF value is no figure at all, so nothing is drawn for it.
     switch (BF) {
-        case prLBLine: layer.PutLine(ax1, ay1, ax2, ay2, style); break;
-        case prLBBox: layer.PutBox(ax1, ay1, ax2, ay2, style); break;
-        case prLBBoxFill: layer.PutBoxFill(ax1, ay1, ax2, ay2, style.LineStyle, style); break;
+        case prLBLine: ctx.canvas.PutLine(ax1, ay1, ax2, ay2, style); break;
+        case prLBBox: ctx.canvas.PutBox(ax1, ay1, ax2, ay2, style); break;
+        case prLBBoxFill: ctx.canvas.PutBoxFill(ax1, ay1, ax2, ay2, style.LineStyle, style); break;
         default: break;
     }
 }
@@ -41,17 +40,5 @@ void cLine::loadItems(const ItemReader& in) {
     BF = in.Long("BF");
 }
 
-void cLine::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    const cStyle& style = frame.CurrentStyle;
-    const std::int32_t ax1 = pageX(frame, x1, "cLine"), ay1 = pageY(frame, y1, "cLine");
-    const std::int32_t ax2 = pageX(frame, x2, "cLine"), ay2 = pageY(frame, y2, "cLine");
-    switch (BF) {
-        case prLBLine: pdf.line(ax1, ay1, ax2, ay2, style); break;
-        case prLBBox: pdf.rectangle(ax1, ay1, ax2, ay2, style, false); break;
-        // A transparent fill style prints the outline only, as the screen shows it.
-        case prLBBoxFill: pdf.rectangle(ax1, ay1, ax2, ay2, style, style.FillStyle != vbFSTransparent); break;
-        default: break;
-    }
-}
 
 }  // namespace kalder

@@ -19,9 +19,8 @@ public:
     // eLineBox: prLBLine, prLBBox (outline only) or prLBBoxFill (interior per FillStyle).
     std::int32_t BF = 0;
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

@@ -18,9 +18,8 @@ public:
     std::int32_t y1 = 0;
     cLineStyle LineStyle;
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

@@ -1,7 +1,6 @@
 #include "graphics/cPageNo.h"
-#include "document/PdfExport.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
@@ -34,17 +33,21 @@ std::string cPageNo::text(const cDocument& doc, const cFrame& frame) const {
     return page ? expandPageNumber(Definition, pageNumberText(doc, *page, MaxPages)) : std::string();
 }
 
-void cPageNo::Preview(cFrame& frame, DrawingLayer& layer) {
-    auto page = layer.document ? pageShowing(*layer.document, frame) : nullptr;
+void cPageNo::Preview(const cFrame& frame, RenderContext& ctx) const {
+    if (!ctx.document) return;
+    // The page being drawn; a frame drawn on its own finds its page.
+    std::shared_ptr<cPage> found;
+    const cPage* page = ctx.page;
+    if (!page) page = (found = pageShowing(*ctx.document, frame)).get();
     if (!page) return;
-    const std::string shown = expandPageNumber(Definition, pageNumberText(*layer.document, *page, MaxPages));
-    const cStyle& style = frame.CurrentStyle;
+    const std::string shown = expandPageNumber(Definition, pageNumberText(*ctx.document, *page, MaxPages));
+    const cStyle& style = ctx.style;
     std::int32_t x = pageX(frame, xPos, "cPageNo");
     if (Align == prALRight || Align == prALCenter) {
         const double width = TextMeasurer::width(style, shown);
         x = roundToLong(Align == prALRight ? x - width : x - width / 2);
     }
-    layer.PutText(shown, x, pageY(frame, yPos, "cPageNo"), style);
+    ctx.canvas.PutText(shown, x, pageY(frame, yPos, "cPageNo"), style);
 }
 
 std::shared_ptr<cElement> cPageNo::Copy() const { return std::make_shared<cPageNo>(*this); }
@@ -69,17 +72,5 @@ void cPageNo::loadItems(const ItemReader& in) {
     MaxPages = in.Boolean("MaxPages");
 }
 
-void cPageNo::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    auto page = pageShowing(pdf.document(), frame);
-    if (!page) return;
-    const std::string shown = expandPageNumber(Definition, pageNumberText(pdf.document(), *page, MaxPages));
-    const cStyle& style = frame.CurrentStyle;
-    std::int32_t x = pageX(frame, xPos, "cPageNo");
-    if (Align == prALRight || Align == prALCenter) {
-        const double width = TextMeasurer::width(style, shown);
-        x = roundToLong(Align == prALRight ? x - width : x - width / 2);
-    }
-    pdf.textRun(shown, x, pageY(frame, yPos, "cPageNo"), style);
-}
 
 }  // namespace kalder

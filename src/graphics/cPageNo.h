@@ -37,9 +37,8 @@ public:
     // The text as drawn in `frame` of `doc`; "" when there is no page to number.
     std::string text(const cDocument& doc, const cFrame& frame) const;
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     // PageKey Definition xPos yPos Align, then MaxPages when it is set.

@@ -1,10 +1,9 @@
 #include "graphics/cPolygon.h"
-#include "document/PdfExport.h"
 
 #include <algorithm>
 #include <string>
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "graphics/FramePosition.h"
 
@@ -12,12 +11,12 @@ namespace kalder {
 
 cPolygon::cPolygon() : cElement(ekPolygon) {}
 
-void cPolygon::Preview(cFrame& frame, DrawingLayer& layer) {
+void cPolygon::Preview(const cFrame& frame, RenderContext& ctx) const {
     if (Poly.empty()) return;
     std::vector<POLYVERT> onPage;
     onPage.reserve(Poly.size());
     for (const POLYVERT& v : Poly) onPage.push_back({pageX(frame, v.X, "cPolygon"), pageY(frame, v.Y, "cPolygon")});
-    layer.PutPolygon(onPage, frame.CurrentStyle);
+    ctx.canvas.PutPolygon(onPage, ctx.style);
 }
 
 std::shared_ptr<cElement> cPolygon::Copy() const { return std::make_shared<cPolygon>(*this); }
@@ -46,15 +45,5 @@ void cPolygon::loadItems(const ItemReader& in) {
     }
 }
 
-void cPolygon::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    if (Poly.empty()) return;
-    std::vector<POLYVERT> onPage;
-    onPage.reserve(Poly.size());
-    for (const POLYVERT& v : Poly) onPage.push_back({pageX(frame, v.X, "cPolygon"), pageY(frame, v.Y, "cPolygon")});
-    cStyle style = frame.CurrentStyle;
-    // A fill style other than solid shows no interior: the file fills with white paper then.
-    if (style.FillStyle != vbFSSolid) style.FillColor = 0xFFFFFF;
-    pdf.polygon(onPage, style);
-}
 
 }  // namespace kalder

@@ -17,9 +17,8 @@ public:
 
     std::vector<POLYVERT> Poly;  // vertex i of the one-based model is Poly[i - 1]
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

@@ -1,6 +1,7 @@
 #include "graphics/cReference.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
+#include "core/Limits.h"
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
 #include "kalder/Enums.h"
@@ -9,21 +10,21 @@ namespace kalder {
 
 cReference::cReference() : cElement(ekReference) {}
 
-cReference::cReference(const cReference& other)
-    : cElement(other), PageKey(other.PageKey), FrameKey(other.FrameKey), ElementKey(other.ElementKey) {}
-
-void cReference::Preview(cFrame& frame, DrawingLayer& layer) {
-    if (!layer.document || drawing_) return;
-    auto page = layer.document->pages().Item(std::string_view(PageKey));
+void cReference::Preview(const cFrame& frame, RenderContext& ctx) const {
+    if (!ctx.document || !ctx.canvas.rules().drawsReferences) return;
+    if (ctx.referenceDepth >= limits::kReferenceDepth) return;
+    auto page = ctx.document->pages().Item(std::string_view(PageKey));
     auto source = page ? page->Frames().Item(std::string_view(FrameKey)) : nullptr;
     auto element = source ? source->Elements().Item(std::string_view(ElementKey)) : nullptr;
     if (!element) return;
-    struct Guard {
-        bool& flag;
-        explicit Guard(bool& f) : flag(f) { flag = true; }
-        ~Guard() { flag = false; }
-    } guard(drawing_);
-    element->Preview(frame, layer);
+    ++ctx.referenceDepth;
+    try {
+        element->Preview(frame, ctx);
+    } catch (...) {
+        --ctx.referenceDepth;
+        throw;
+    }
+    --ctx.referenceDepth;
 }
 
 std::shared_ptr<cElement> cReference::Copy() const { return std::make_shared<cReference>(*this); }

@@ -1,7 +1,8 @@
 // Reference: draws another element, found by page, frame and element key in the document the
 // drawing layer carries, as if it stood in the reference's own frame (its coordinates count
-// from this frame, and it reads and may change this frame's running style). A path that
-// leads nowhere draws nothing. References write nothing into exports.
+// from this frame, and it reads and may change the running style). A path that leads nowhere
+// draws nothing, and so does a chain of references deeper than limits::kReferenceDepth.
+// File formats leave references out (OutputRules::drawsReferences).
 #pragma once
 
 #include <string>
@@ -13,24 +14,18 @@ namespace kalder {
 class cReference final : public cElement {
 public:
     cReference();
-    cReference(const cReference& other);
 
     std::string PageKey;
     std::string FrameKey;
     std::string ElementKey;
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
 
 protected:
     // PageKey FrameKey ElementKey
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
-
-private:
-    // Set while the referenced element draws, so that a reference reached again through a
-    // chain of references (or naming itself) draws nothing instead of recursing forever.
-    bool drawing_ = false;
 };
 
 }  // namespace kalder

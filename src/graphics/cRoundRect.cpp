@@ -1,7 +1,6 @@
 #include "graphics/cRoundRect.h"
-#include "document/PdfExport.h"
 
-#include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "graphics/FramePosition.h"
 #include "kalder/Enums.h"
@@ -10,9 +9,9 @@ namespace kalder {
 
 cRoundRect::cRoundRect() : cElement(ekRoundRect) {}
 
-void cRoundRect::Preview(cFrame& frame, DrawingLayer& layer) {
-    layer.PutRoundRect(pageX(frame, x1, "cRoundRect"), pageY(frame, y1, "cRoundRect"), pageX(frame, x2, "cRoundRect"),
-                       pageY(frame, y2, "cRoundRect"), Radius, frame.CurrentStyle);
+void cRoundRect::Preview(const cFrame& frame, RenderContext& ctx) const {
+    ctx.canvas.PutRoundRect(pageX(frame, x1, "cRoundRect"), pageY(frame, y1, "cRoundRect"),
+                            pageX(frame, x2, "cRoundRect"), pageY(frame, y2, "cRoundRect"), Radius, ctx.style);
 }
 
 std::shared_ptr<cElement> cRoundRect::Copy() const { return std::make_shared<cRoundRect>(*this); }
@@ -33,10 +32,5 @@ void cRoundRect::loadItems(const ItemReader& in) {
     Radius = in.Long("Radius");
 }
 
-void cRoundRect::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    const cStyle& style = frame.CurrentStyle;
-    pdf.roundRect(pageX(frame, x1, "cRoundRect"), pageY(frame, y1, "cRoundRect"), pageX(frame, x2, "cRoundRect"),
-                  pageY(frame, y2, "cRoundRect"), Radius, style, style.FillStyle == vbFSSolid);
-}
 
 }  // namespace kalder

@@ -1,7 +1,7 @@
 #include "graphics/cSymbol.h"
-#include "document/PdfExport.h"
 
-#include "core/DrawingLayer.h"
+#include "core/DrawTarget.h"
+#include "document/RenderContext.h"
 #include "core/Locale.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
@@ -40,8 +40,9 @@ bool cSymbol::checked() const {
     }
 }
 
-void cSymbol::Preview(cFrame& frame, DrawingLayer& layer) {
-    const cStyle& style = frame.CurrentStyle;
+void cSymbol::Preview(const cFrame& frame, RenderContext& ctx) const {
+    const cStyle& style = ctx.style;
+    Canvas& canvas = ctx.canvas;
     const std::int32_t x = pageX(frame, xPos, kSource), y = pageY(frame, yPos, kSource);
 
     if (SetName != kInternalSet) {
@@ -49,20 +50,20 @@ void cSymbol::Preview(cFrame& frame, DrawingLayer& layer) {
         font.FontName = SetName;
         font.FontSize = static_cast<float>(Size);
         const double width = TextMeasurer::width(font, SymbolId), height = TextMeasurer::height(font);
-        layer.PutText(SymbolId, offset(x, -roundToLong(width / 2)), offset(y, -roundToLong(height / 2)), font);
+        canvas.PutText(SymbolId, offset(x, -roundToLong(width / 2)), offset(y, -roundToLong(height / 2)), font);
         return;
     }
 
     if (SymbolId == "radio") {
         cStyle ring = style;
         ring.FillColor = kWhite;
-        layer.PutCircle(x, y, Size / 2.0f, 0, 0, 1, ring);
+        canvas.PutCircle(x, y, Size / 2.0f, 0, 0, 1, ring);
         if (checked()) {
             // The dot takes the outline's colour, so the symbol reads as one mark.
             cStyle dot = style;
             dot.FillStyle = vbFSSolid;
             dot.FillColor = style.LineStyle.Color;
-            layer.PutCircle(x, y, Size / 4.0f, 0, 0, 1, dot);
+            canvas.PutCircle(x, y, Size / 4.0f, 0, 0, 1, dot);
         }
         return;
     }
@@ -70,14 +71,14 @@ void cSymbol::Preview(cFrame& frame, DrawingLayer& layer) {
 
     const std::int32_t left = offset(x, -(Size / 2)), top = offset(y, -(Size / 2));
     const std::int32_t right = offset(left, Size), bottom = offset(top, Size);
-    layer.PutBox(left, top, right, bottom, style);
+    canvas.PutBox(left, top, right, bottom, style);
     if (SymbolId == "checkbox" && checked()) {
         // An X from corner to corner, held off the outline by a fifth of the side.
         const std::int32_t inset = Size / 5;
         const std::int32_t l = offset(left, inset), t = offset(top, inset);
         const std::int32_t r = offset(right, -inset), b = offset(bottom, -inset);
-        layer.PutLine(l, t, r, b, style);
-        layer.PutLine(l, b, r, t, style);
+        canvas.PutLine(l, t, r, b, style);
+        canvas.PutLine(l, b, r, t, style);
     }
 }
 
@@ -102,39 +103,5 @@ void cSymbol::loadItems(const ItemReader& in) {
     Param = in.Boolean("Param");
 }
 
-void cSymbol::ExportPDF(cFrame& frame, PdfExport& pdf) {
-    const cStyle& style = frame.CurrentStyle;
-    const std::int32_t x = pageX(frame, xPos, kSource), y = pageY(frame, yPos, kSource);
-    if (SetName != kInternalSet) {
-        cStyle font = style;
-        font.FontName = SetName;
-        font.FontSize = static_cast<float>(Size);
-        const double width = TextMeasurer::width(font, SymbolId), height = TextMeasurer::height(font);
-        pdf.textRun(SymbolId, offset(x, -roundToLong(width / 2)), offset(y, -roundToLong(height / 2)), font);
-        return;
-    }
-    if (SymbolId == "radio") {
-        cStyle ring = style;
-        ring.FillColor = kWhite;
-        pdf.ellipse(x, y, Size / 2, Size / 2, ring, true);
-        if (checked()) {
-            cStyle dot = style;
-            dot.FillColor = style.LineStyle.Color;
-            pdf.ellipse(x, y, Size / 4, Size / 4, dot, true);
-        }
-        return;
-    }
-    if (SymbolId != "box" && SymbolId != "checkbox") raiseUnknownSymbol(SymbolId);
-    const std::int32_t left = offset(x, -(Size / 2)), top = offset(y, -(Size / 2));
-    const std::int32_t right = offset(left, Size), bottom = offset(top, Size);
-    pdf.rectangle(left, top, right, bottom, style, false);
-    if (SymbolId == "checkbox" && checked()) {
-        const std::int32_t inset = Size / 5;
-        const std::int32_t l = offset(left, inset), t = offset(top, inset);
-        const std::int32_t r = offset(right, -inset), b = offset(bottom, -inset);
-        pdf.line(l, t, r, b, style);
-        pdf.line(l, b, r, t, style);
-    }
-}
 
 }  // namespace kalder

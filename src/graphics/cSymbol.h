@@ -36,9 +36,8 @@ public:
     // Error 5 "DrawSymbol" "Unknown symbol : <id>".
     [[noreturn]] static void raiseUnknownSymbol(const std::string& id);
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;
-    void ExportPDF(cFrame& frame, PdfExport& pdf) override;
 
 protected:
     void saveItems(ItemWriter& out) const override;

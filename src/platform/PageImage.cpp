@@ -5,10 +5,23 @@
 
 #include "core/DrawingLayer.h"
 #include "core/QtRuntime.h"
+#include "document/RenderContext.h"
 #include "document/cDocument.h"
+#include "kalder/Preview.h"
 #include "platform/QtDrawTarget.h"
 
 namespace kalder {
+
+PrinterMetrics currentPrinterMetrics(const Preview& pv) {
+    PrinterMetrics m;
+    m.TwipsPerPixelX = pv.TwipsPerPixelX();
+    m.TwipsPerPixelY = pv.TwipsPerPixelY();
+    m.MarginWidth = pv.MarginWidth();
+    m.MarginHeight = pv.MarginHeight();
+    m.PrintWidth = pv.PrintWidth();
+    m.PrintHeight = pv.PrintHeight();
+    return m;
+}
 
 QSize pageImageSize(const cPage& page, const PageImageOptions& options) {
     const double zoom = options.zoom > 0 ? options.zoom : 1.0;
@@ -18,11 +31,12 @@ QSize pageImageSize(const cPage& page, const PageImageOptions& options) {
                  std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp))));
 }
 
-QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options) {
+QImage renderPageImage(const cDocument& doc, const cPage& page, const PageImageOptions& options) {
     return renderPageImage(doc, page, options, QImage());
 }
 
-QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions& options, QImage&& recycled) {
+QImage renderPageImage(const cDocument& doc, const cPage& page, const PageImageOptions& options,
+                       QImage&& recycled) {
     ensureGuiApplication();
     const double zoom = options.zoom > 0 ? options.zoom : 1.0;
     const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
@@ -46,9 +60,10 @@ QImage renderPageImage(const cDocument& doc, cPage& page, const PageImageOptions
     QtDrawTarget target(painter, tpp, tpp);
     DrawingLayer layer(target, prOTScreen, zoom);
     layer.setScreenResolution(tpp, tpp);
-    layer.document = &doc;
-    layer.highlightKey = options.highlightKey;
-    page.Preview(layer);
+    layer.setPrinter(options.printer);
+    RenderContext ctx(layer, &doc);
+    ctx.highlightKey = options.highlightKey;
+    page.Preview(ctx);
     painter.end();
     return image;
 }

@@ -4,6 +4,7 @@
 
 #include "core/QtRuntime.h"
 #include "document/PaperSizes.h"
+#include "document/RenderContext.h"
 #include "document/cDocument.h"
 #include "kalder/Preview.h"
 #include "print/CurrentPrinter.h"
@@ -51,8 +52,8 @@ void executePrintPlan(const PrintPlan& plan, cDocument& doc, PrintDevice& device
             DrawTarget& target = device.startSheet();
             DrawingLayer layer(target, prOTPrinter, 1.0);
             layer.setPrinter(metrics);
-            layer.document = &doc;
-            page->Preview(layer);
+            RenderContext ctx(layer, &doc);
+            page->Preview(ctx);
             if (sheet.blankLine) target.Print("");
             processPendingEvents();
         }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/DrawingLayer.h"
-#include "document/PdfExport.h"
+#include "document/RenderContext.h"
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
 #include "document/cFrame.h"
@@ -34,25 +33,20 @@ std::string cParaText::FlowParaText(const cStyle& style, std::string_view text, 
     return std::move(r.rest);
 }
 
-void cParaText::Preview(cFrame& frame, DrawingLayer& layer) {
+void cParaText::Preview(const cFrame& frame, RenderContext& ctx) const {
     PageNumbering pages;
-    if (layer.document) pages = {layer.document, pageHolding(*layer.document, frame)};
-    RunOptions options{sum(frame.xPos, xPos), frame.yPos, true};
-    replayRuns(TextLines, frame.CurrentStyle, pages, options,
-               [&](std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) {
-                   layer.PutText(std::string(text), x, top, style);
-               });
-}
-
-void cParaText::ExportPDF(cFrame& frame, PdfExport& out) {
-    const PageNumbering pages{&out.document(), &out.page()};
-    const ParaFlowResult r = flowParagraph(Text, frame.CurrentStyle, {xPos, yPos, Width, Height}, AutoPara, pages);
-    // Spaces are written only where they show: a PDF reader finds word gaps by position.
-    RunOptions options{sum(frame.xPos, xPos), frame.yPos, false};
-    replayRuns(r.lines, frame.CurrentStyle, pages, options,
-               [&](std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) {
-                   out.textRun(text, x, top, style);
-               });
+    if (ctx.document) pages = {ctx.document, ctx.page ? ctx.page : pageHolding(*ctx.document, frame)};
+    const OutputRules& rules = ctx.canvas.rules();
+    const RunOptions options{sum(frame.xPos, xPos), frame.yPos, rules.everySpace};
+    const auto put = [&](std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style) {
+        ctx.canvas.PutText(std::string(text), x, top, style);
+    };
+    if (!rules.relayoutParagraphs) {
+        replayRuns(TextLines, ctx.style, pages, options, put);
+        return;
+    }
+    const ParaFlowResult r = flowParagraph(Text, ctx.style, {xPos, yPos, Width, Height}, AutoPara, pages);
+    replayRuns(r.lines, ctx.style, pages, options, put);
 }
 
 std::shared_ptr<cElement> cParaText::Copy() const { return std::make_shared<cParaText>(*this); }

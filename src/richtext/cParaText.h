@@ -40,8 +40,7 @@ public:
     // and the unplaced rest. `pages` gives "pg" tags their page.
     std::string FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages = {});
 
-    void Preview(cFrame& frame, DrawingLayer& layer) override;
-    void ExportPDF(cFrame& frame, PdfExport& out) override;
+    void Preview(const cFrame& frame, RenderContext& ctx) const override;
     // Everything, the laid-out lines included, so a copy on a template page draws at once.
     std::shared_ptr<cElement> Copy() const override;
     void linkAfterLoad(cFrame& frame) override;

@@ -6,6 +6,16 @@
 
 namespace kalder {
 
+void PageCache::setPrinter(const PrinterMetrics& printer) {
+    const PrinterMetrics& p = printer_;
+    if (p.TwipsPerPixelX == printer.TwipsPerPixelX && p.TwipsPerPixelY == printer.TwipsPerPixelY &&
+        p.MarginWidth == printer.MarginWidth && p.MarginHeight == printer.MarginHeight &&
+        p.PrintWidth == printer.PrintWidth && p.PrintHeight == printer.PrintHeight)
+        return;
+    printer_ = printer;
+    clear();
+}
+
 bool PageCache::Entry::drawnFor(const cPage& p, double z, double dpi, double ratio, const std::string& key) const {
     return page == &p && zoom == z && dotsPerInch == dpi && devicePixelRatio == ratio && highlightKey == key;
 }
@@ -29,12 +39,13 @@ bool PageCache::complete(const cPage& page, double zoom, double dotsPerInch, dou
     });
 }
 
-QImage PageCache::page(const cDocument& doc, cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
+QImage PageCache::page(const cDocument& doc, const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                        const std::string& highlightKey, int rowsFrom, int rowsTo) {
     PageImageOptions options;
     options.zoom = zoom;
     options.dotsPerInch = dotsPerInch * devicePixelRatio;
     options.highlightKey = highlightKey;
+    options.printer = printer_;
     auto drawRows = [&](Entry& e, int from, int to) {
         if (from >= to) return;
         options.rowsFrom = from;

@@ -12,6 +12,8 @@
 #include <limits>
 #include <string>
 
+#include "core/DrawingLayer.h"
+
 namespace kalder {
 
 class cDocument;
@@ -27,13 +29,16 @@ public:
     // a page much taller than the window is drawn where it is seen first, and the rest when
     // asked for. The rows drawn so far are kept per page, and only missing ones are drawn.
     // The image is drawn in place: callers hold no other copy of it while asking.
-    QImage page(const cDocument& doc, cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
+    QImage page(const cDocument& doc, const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                 const std::string& highlightKey, int rowsFrom = 0, int rowsTo = std::numeric_limits<int>::max());
     // Whether the page at these settings is cached with every row drawn.
     bool complete(const cPage& page, double zoom, double dotsPerInch, double devicePixelRatio,
                   const std::string& highlightKey) const;
 
     void clear();
+    // The printer the pages are previewed for; a different one drops the cached pages.
+    void setPrinter(const PrinterMetrics& printer);
+
     // How many pages were started anew (bands added to a cached page do not count), for
     // checks that a repaint drew from the cache.
     std::int64_t renders() const noexcept { return renders_; }
@@ -55,6 +60,7 @@ private:
                 const std::string& highlightKey);
     std::deque<Entry> entries_;
     std::int64_t renders_ = 0;
+    PrinterMetrics printer_;
 };
 
 }  // namespace kalder

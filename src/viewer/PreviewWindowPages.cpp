@@ -2,6 +2,8 @@
 // wheel.
 #include "viewer/PreviewWindow.h"
 
+#include "platform/PageImage.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -153,6 +155,7 @@ void PreviewWindow::showPages(bool whole) {
     const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
     const double ratio = devicePixelRatioF();
     const cDocument& doc = pv_.document();
+    cache_.setPrinter(currentPrinterMetrics(pv_));
     auto highlightOn = [&](std::int32_t n) { return n == highlightPage_ ? highlight_.element : std::string(); };
 
     const int margin = std::max(2, static_cast<int>(std::lround(kPageMargin / twipsPerPixel())));

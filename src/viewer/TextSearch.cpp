@@ -3,13 +3,11 @@
 #include <QString>
 
 #include "document/cDocument.h"
-#include "graphics/cGraphicText.h"
 
 namespace kalder {
 
 std::optional<std::string> searchableText(const cElement& element) {
-    // Lines of text are what a reader looks for; other kinds can be added here.
-    if (auto* text = dynamic_cast<const cGraphicText*>(&element)) return text->Text;
+    if (const std::string* text = element.searchText()) return *text;
     return std::nullopt;
 }
 
@@ -48,7 +46,7 @@ std::optional<SearchMatch> findNext(const cDocument& doc, std::int32_t currentPa
                     if (frame->Key == last.frame && element->Key() == last.element) skipping = false;
                     continue;
                 }
-                const auto text = searchableText(*element);
+                const std::string* text = element->searchText();
                 if (text && textMatches(*text, options.text, options.matchCase, options.wholeWord))
                     return SearchMatch{n, {page->Key, frame->Key, element->Key()}};
             }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "document/cFrame.h"
@@ -33,7 +34,8 @@ struct ShapeDoc {
     std::vector<std::string> render(std::int32_t mode = prOTScreen, double zoom = 1.0) {
         RecordingDrawTarget target;
         DrawingLayer layer(target, mode, zoom);
-        frame->Preview(layer);
+        RenderContext ctx(layer, &pv.document());
+        frame->Preview(ctx);
         return target.calls;
     }
 

@@ -110,8 +110,9 @@ TEST(ShapesXml, DocumentRoundTrip) {
     // different single from seven digits.
     RecordingDrawTarget before, after;
     DrawingLayer beforeLayer(before), afterLayer(after);
-    doc.frame->Preview(beforeLayer);
-    frame->Preview(afterLayer);
+    RenderContext beforeCtx(beforeLayer), afterCtx(afterLayer);
+    doc.frame->Preview(beforeCtx);
+    frame->Preview(afterCtx);
     EXPECT_EQ(after.calls, before.calls);
 }
 

@@ -85,7 +85,8 @@ TEST(SymbolsRender, UnknownInternalSymbol) {
     EXPECT_THAT(doc.render(), ElementsAre("PSet 1500 3000 color=0"));
     RecordingDrawTarget target;
     DrawingLayer layer(target);
-    EXPECT_THAT(errorOf([&] { symbol->Preview(*doc.frame, layer); }), IsError(5, "DrawSymbol", "Unknown symbol : Box"));
+    RenderContext ctx(layer);
+    EXPECT_THAT(errorOf([&] { symbol->Preview(*doc.frame, ctx); }), IsError(5, "DrawSymbol", "Unknown symbol : Box"));
 }
 
 TEST(SymbolsRender, LeftOutPositionAndSizeAreTheCurrentOnes) {

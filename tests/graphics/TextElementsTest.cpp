@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "core/TextMeasurer.h"
 #include "document/cDocument.h"
@@ -36,8 +37,8 @@ struct Printed {
 std::vector<Printed> printedOn(Preview& pv, const std::string& pageKey, bool withDocument = true) {
     RecordingDrawTarget target;
     DrawingLayer layer(target);
-    if (withDocument) layer.document = &pv.document();
-    pv.document().pages().Item(std::string_view(pageKey))->Preview(layer);
+    RenderContext ctx(layer, withDocument ? &pv.document() : nullptr);
+    pv.document().pages().Item(std::string_view(pageKey))->Preview(ctx);
     std::vector<Printed> out;
     Printed now;
     for (const auto& c : target.calls) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "core/TextMeasurer.h"
 #include "document/cChangeStyle.h"
@@ -191,8 +192,8 @@ TEST(Watermark, IsDrawnFirstAndTurned) {
     pv.Watermark("CONFIDENTIAL");
     RecordingDrawTarget target;
     DrawingLayer layer(target);
-    layer.document = &pv.document();
-    pv.document().currentPage()->Preview(layer);
+    RenderContext ctx(layer, &pv.document());
+    pv.document().currentPage()->Preview(ctx);
     std::vector<std::string> marks;
     for (const auto& c : target.calls)
         if (c.rfind("RotatedText", 0) == 0 || c.rfind("Print over", 0) == 0) marks.push_back(c.substr(0, c.find(' ')));
@@ -254,8 +255,8 @@ TEST(WatermarkXml, TheFrameAndItsTextComeBack) {
     auto draw = [](Preview& p) {
         RecordingDrawTarget target;
         DrawingLayer layer(target);
-        layer.document = &p.document();
-        p.document().pages().Item(1)->Preview(layer);
+        RenderContext ctx(layer, &p.document());
+        p.document().pages().Item(1)->Preview(ctx);
         return target.calls;
     };
     EXPECT_EQ(draw(back), draw(pv));

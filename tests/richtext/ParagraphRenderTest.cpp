@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "document/cFrame.h"
@@ -64,8 +65,8 @@ struct ParaDoc {
     std::vector<std::string> render(const cDocument* doc = nullptr) {
         RecordingDrawTarget target;
         DrawingLayer layer(target);
-        layer.document = doc;
-        frame->Preview(layer);
+        RenderContext ctx(layer, doc);
+        frame->Preview(ctx);
         return target.calls;
     }
 };
@@ -208,8 +209,8 @@ TEST(ParagraphRender, PageNumbersAreThoseOfThePageDrawn) {
     auto draw = [&](const char* page, const cDocument* doc) {
         RecordingDrawTarget target;
         DrawingLayer layer(target);
-        layer.document = doc;
-        pv.document().pages().Item(std::string_view(page))->Preview(layer);
+        RenderContext ctx(layer, doc);
+        pv.document().pages().Item(std::string_view(page))->Preview(ctx);
         return textsOf(printed(target.calls));
     };
     EXPECT_THAT(draw("Page 3", &pv.document()), ElementsAre("Page", " ", "3", "of", " ", "3/3"));

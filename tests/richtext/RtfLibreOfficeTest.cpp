@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "richtext/RtfReader.h"
@@ -127,8 +128,8 @@ TEST(RtfFromLibreOffice, FormattingAndTextComeThrough) {
         pv.ShowRTF(dir.write("formatting.rtf", file));
         RecordingDrawTarget target;
         DrawingLayer layer(target);
-        layer.document = &pv.document();
-        pv.document().currentPage()->Preview(layer);
+        RenderContext ctx(layer, &pv.document());
+        pv.document().currentPage()->Preview(ctx);
         const auto printed = printStates(target.calls);
         ASSERT_TRUE(printed.count("Bold") && printed.count("Italic") && printed.count("Red") &&
                     printed.count("Courier"));

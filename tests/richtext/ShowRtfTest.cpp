@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/DrawingLayer.h"
+#include "document/RenderContext.h"
 #include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "richtext/RtfTestSupport.h"
@@ -36,8 +37,8 @@ std::vector<std::shared_ptr<cParaText>> paragraphsOn(const cPage& page) {
 std::vector<std::string> wordsPrinted(Preview& pv, cPage& page) {
     RecordingDrawTarget target;
     DrawingLayer layer(target);
-    layer.document = &pv.document();
-    page.Preview(layer);
+    RenderContext ctx(layer, &pv.document());
+    page.Preview(ctx);
     std::string all;
     for (const auto& call : target.callsStartingWith("Print ")) all += call.substr(6) + " ";
     std::istringstream in(all);
