@@ -42,9 +42,9 @@ std::string Preview::ParaText(std::string& sData, const Variant& vxPos, const Va
     const PageNumbering pages{doc_.get(), doc_->currentPage().get()};
     std::string rest = para->FlowParaText(frame->CurrentStyle, text, pages);
     doc_->CurrentY = para->NextY;
-    // A rectangle too small for the first line places nothing: the caller gets the text back
-    // as given (not behind a prefix that would grow with every try) and can tell no progress.
-    if (para->TextLines.empty() && !rest.empty()) return "";
+    // A rectangle too small for the first line places nothing: the caller gets the whole text
+    // back behind the prefix like any rest, and ParaNextY still at the rectangle's top tells
+    // that nothing was placed.
     sData = std::move(rest);
     return "";
 }

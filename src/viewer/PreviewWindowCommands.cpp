@@ -8,12 +8,10 @@
 #include "core/Version.h"
 #include "host/InterfaceTexts.h"
 #include "kalder/Preview.h"
-#include "print/OutputSettings.h"
-#include "print/PrintRun.h"
-#include "print/PrinterSetup.h"
 #include "viewer/FindDialog.h"
 #include "viewer/GotoPageDialog.h"
 #include "viewer/PageView.h"
+#include "viewer/WindowPrinting.h"
 
 namespace kalder {
 
@@ -71,8 +69,7 @@ void PreviewWindow::openGoToPage() {
 
 void PreviewWindow::makePrint() {
     try {
-        const SetupResult result = showPrinterSetup(pv_, this, page_);
-        afterPrint(result != SetupResult::Cancelled && pv_.outputSettings().outputDone);
+        afterPrint(windowPrintingOf(pv_).withDialog(this, page_));
     } catch (const AutomationError& e) {
         QMessageBox::warning(this, QStringLiteral("Kalder"), QString::fromStdString(e.description()));
     }
@@ -80,7 +77,7 @@ void PreviewWindow::makePrint() {
 
 void PreviewWindow::printDirect() {
     try {
-        printDocument(pv_);
+        windowPrintingOf(pv_).direct();
         afterPrint(true);
     } catch (const AutomationError& e) {
         QMessageBox::warning(this, QStringLiteral("Kalder"), QString::fromStdString(e.description()));
@@ -88,7 +85,7 @@ void PreviewWindow::printDirect() {
 }
 
 void PreviewWindow::afterPrint(bool completed) {
-    if (completed && pv_.outputSettings().QuitAfterPrint) close();
+    if (completed && pv_.QuitAfterPrint()) close();
 }
 
 void PreviewWindow::customButton() {

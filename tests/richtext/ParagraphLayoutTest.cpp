@@ -394,11 +394,11 @@ TEST(ParaText, LineEndsBecomeLineBreaks) {
     EXPECT_THAT(lineWords(lastParagraph(pv)->TextLines), ElementsAre(ElementsAre("one"), ElementsAre("two")));
 }
 
-TEST(ParaText, ARectangleTooSmallForOneLineGivesTheTextBackUnchanged) {
+TEST(ParaText, ARectangleTooSmallForOneLineGivesTheWholeTextBackBehindThePrefix) {
     Preview pv;
     std::string data = "a\r\nb <bd>c";
     EXPECT_EQ(pv.ParaText(data, 0, 100, 5000, 20), "");
-    EXPECT_EQ(data, "a\r\nb <bd>c");
+    EXPECT_EQ(data, "<rr><co 0><ff Arial><fs 11><bd 1><it 0><ul 1><st 0>a<nl>b <bd>c");
     EXPECT_EQ(pv.ParaNextY(), 100);
     EXPECT_EQ(pv.CurrentY(), 100);
 }
@@ -407,7 +407,8 @@ TEST(ParaText, WhiteSpaceAloneIsUsedUp) {
     Preview pv;
     std::string data = "  \r\n ";
     pv.ParaText(data, 0, 0, 5000, 20);
-    EXPECT_EQ(data, "  \r\n ");  // "<nl>" is a line, too high for 20 twips
+    // "<nl>" is a line, too high for 20 twips.
+    EXPECT_EQ(data.substr(data.find('>', data.find("<st")) + 1), "  <nl> ");
     // Blanks alone are nothing to place.
     std::string blanks = "   \t ";
     pv.ParaText(blanks, 0, 0, 5000, 20);

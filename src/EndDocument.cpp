@@ -1,4 +1,6 @@
-// The output family of Preview: EndDocument, the output settings and the events.
+// The output family of Preview: EndDocument, the output settings and the events. The routing
+// sits above the viewer and the print run, which know nothing of each other: the window's
+// print buttons come from here too (windowPrintingOf).
 #include "kalder/Preview.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,7 @@
 #include "print/PrintRun.h"
 #include "print/PrinterSetup.h"
 #include "viewer/ShowWindow.h"
+#include "viewer/WindowPrinting.h"
 
 namespace kalder {
 
@@ -20,6 +23,16 @@ void processPendingEvents() {
 }
 
 }  // namespace
+
+WindowPrinting windowPrintingOf(Preview& pv) {
+    WindowPrinting printing;
+    printing.withDialog = [&pv](QWidget* parent, std::int32_t currentPage) {
+        const SetupResult result = showPrinterSetup(pv, parent, currentPage);
+        return result != SetupResult::Cancelled && pv.outputSettings().outputDone;
+    };
+    printing.direct = [&pv] { printDocument(pv); };
+    return printing;
+}
 
 void Preview::EndDocument(std::int32_t ThisOutput, std::int32_t optPaperBin) {
     OutputSettings& s = *output_;
