@@ -55,6 +55,9 @@ struct Brush {
 struct DeviceFont {
     std::string name;
     std::int32_t height = 0;  // cell height in device pixels; negative: character height
+    // The size in points before it was rounded to whole pixels, for devices that can draw
+    // the glyphs at the size every other output uses.
+    double points = 0;
     std::int32_t escapement = 0;  // tenths of a degree, counter-clockwise
     bool bold = false;
     bool italic = false;

@@ -164,6 +164,7 @@ void DrawingLayer::PutRotatedText(const std::string& text, std::int32_t x, std::
     const double points = ZoomSingle(style.FontSize) / 20.0;
     // -MulDiv(points, LOGPIXELSY, 72): a character height in device pixels.
     font.height = -static_cast<std::int32_t>(std::lround(points * t.LogPixelsY() / 72.0));
+    font.points = points;
     font.escapement = style.TextRotation * 10;  // degrees -> tenths of a degree
     font.bold = style.Bold;
     font.italic = style.Italic;

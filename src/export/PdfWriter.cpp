@@ -411,7 +411,9 @@ void PdfWriter::PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
                              const cStyle& style) {
     const Fill fill = fillOf(style, false);
     const std::int32_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
-    radius = std::max(0, std::min({radius, (r - l) / 2, (b - t) / 2}));
+    // `radius` is the width of the ellipse that rounds a corner, as device round rectangles
+    // take it: the corner's own radius is half of it.
+    radius = std::max(0, std::min({radius / 2, (r - l) / 2, (b - t) / 2}));
     const auto k = static_cast<std::int32_t>(std::lround(radius * (1 - kKappa)));
     const bool stroked = pen(style.LineStyle);
     if (fill.kind == Fill::Solid) color(fill.color, false);
@@ -428,14 +430,12 @@ void PdfWriter::PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
 }
 
 void PdfWriter::PutPoint(std::int32_t px, std::int32_t py, const cStyle& style) {
-    // A point is at least a screen pixel wide, in the text colour.
-    cLineStyle dot = style.LineStyle;
-    dot.LineType = vbSolid;
-    dot.Color = style.ForeColor;
-    dot.LineWidth = std::max(dot.LineWidth, 15);
-    pen(dot);
-    point(px, py), content_ += "m\r\n";
-    x(px + 1), content_ += ' ', y(py), content_ += " l S\r\n";
+    // A point is the size of a pixel of a 144-dpi screen, at the point and in the text
+    // colour, as the screen sets one pixel there.
+    constexpr std::int32_t kDot = 10;
+    color(style.ForeColor, false);
+    rectanglePath(px, py, px + kDot, py + kDot);
+    content_ += " f\r\n";
 }
 
 void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float, float, float aspect,

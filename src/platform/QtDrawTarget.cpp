@@ -42,7 +42,42 @@ void QtDrawTarget::FontUnderline(bool on) {
 void QtDrawTarget::FontCharset(std::int32_t) {}  // Qt picks glyphs by Unicode; text is UTF-8 already
 void QtDrawTarget::ForeColor(std::int32_t color) { foreColor_ = color; }
 
-QFont QtDrawTarget::currentFont() {
+QtDrawTarget::RunFont QtDrawTarget::runFont(cStyle style, double points) const {
+    // Points relative to the device's own resolution, so that the glyphs get the size the
+    // twip scale says whatever resolution the device reports.
+    const double dpi = 1440.0 / tppY_;
+    const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
+    RunFont run;
+    run.font = TextMeasurer::font(style, points * dpi / (deviceDpi > 0 ? deviceDpi : 96));
+    // The device draws a font at a whole number of pixels, a little larger or smaller than
+    // asked; the run is scaled back to the size the layout measured (the measurer's twips are
+    // the device's pixels times twips per pixel), so text laid out to a margin ends there and
+    // sits on the baseline every other output gives it.
+    style.FontSize = static_cast<float>(points * 20);
+    static const QString kSample = QStringLiteral("HHHHHHHHHHnnnnnnnnnn");
+    const double measured = TextMeasurer::width(style, "HHHHHHHHHHnnnnnnnnnn") / tppX_;
+    const double drawn = QFontMetricsF(run.font, painter_.device()).horizontalAdvance(kSample);
+    run.scale = measured > 0 && drawn > 0 ? measured / drawn : 1.0;
+    run.ascent = TextMeasurer::metrics(style).ascent / tppY_;
+    return run;
+}
+
+double QtDrawTarget::drawRun(const RunFont& run, QPointF origin, double degrees, const QString& text,
+                             std::int32_t rgb) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setFont(run.font);
+    painter_.setPen(color(rgb));
+    painter_.translate(origin);
+    if (degrees != 0) painter_.rotate(-degrees);  // counter-clockwise on a y-down device
+    painter_.translate(0, run.ascent);
+    if (run.scale != 1.0) painter_.scale(run.scale, run.scale);
+    painter_.drawText(QPointF(0, 0), text);
+    painter_.restore();
+    return QFontMetricsF(run.font, painter_.device()).horizontalAdvance(text) * run.scale;
+}
+
+const QtDrawTarget::RunFont& QtDrawTarget::currentFont() {
     if (fontDirty_) {
         cStyle s;
         s.FontName = fontName_;
@@ -50,11 +85,7 @@ QFont QtDrawTarget::currentFont() {
         s.Italic = italic_;
         s.Underline = underline_;
         s.Strikethru = strike_;
-        // Points relative to the device's own resolution, so that the glyphs get the size the
-        // twip scale says whatever resolution the device reports.
-        const double dpi = 1440.0 / tppY_;
-        const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
-        font_ = TextMeasurer::font(s, fontPoints_ * dpi / (deviceDpi > 0 ? deviceDpi : 96));
+        font_ = runFont(s, fontPoints_);
         fontDirty_ = false;
     }
     return font_;
@@ -153,14 +184,7 @@ void QtDrawTarget::PaintPicture(const QImage& picture, double x, double y, doubl
 
 void QtDrawTarget::Print(const std::string& text) {
     if (text.empty()) return;
-    const QFont f = currentFont();
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_.setFont(f);
-    painter_.setPen(color(foreColor_));
-    QFontMetricsF m(f, painter_.device());
-    const QString s = qs(text);
-    painter_.drawText(QPointF(px(x_), py(y_) + m.ascent()), s);
-    x_ += m.horizontalAdvance(s) * tppX_;
+    x_ += drawRun(currentFont(), QPointF(px(x_), py(y_)), 0, qs(text), foreColor_) * tppX_;
 }
 
 void QtDrawTarget::RoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -193,16 +217,10 @@ void QtDrawTarget::RotatedText(std::int32_t x, std::int32_t y, const std::string
     s.Italic = df.italic;
     s.Underline = df.underline;
     s.Strikethru = df.strikeout;
-    QFont f = TextMeasurer::font(s, 10);
-    f.setPixelSize(std::max(1, std::abs(df.height)));
-    painter_.save();
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_.translate(x, y);
-    painter_.rotate(-df.escapement / 10.0);  // counter-clockwise on a y-down device
-    painter_.setFont(f);
-    painter_.setPen(color(rgb));
-    painter_.drawText(QPointF(0, QFontMetricsF(f, painter_.device()).ascent()), qs(text));
-    painter_.restore();
+    // The size before the device font's rounding when the caller gives it; else the cell
+    // height in pixels, as points on this device.
+    const double points = df.points > 0 ? df.points : std::abs(df.height) * 72.0 / LogPixelsY();
+    drawRun(runFont(s, points), QPointF(x, y), df.escapement / 10.0, qs(text), rgb);
 }
 
 std::int32_t QtDrawTarget::LogPixelsY() const { return static_cast<std::int32_t>(std::lround(1440.0 / tppY_)); }

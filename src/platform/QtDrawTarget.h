@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "core/DrawTarget.h"
+#include "core/cStyle.h"
 
 namespace kalder {
 
@@ -50,7 +51,18 @@ public:
 private:
     QPen pen(std::int32_t color) const;
     QBrush fillBrush() const;
-    QFont currentFont();
+    // The device font for `style` at `points` (zoomed), and the scale and ascent (device
+    // pixels) that make its runs as wide and as high as the layout measured them.
+    struct RunFont {
+        QFont font;
+        double scale = 1;
+        double ascent = 0;
+    };
+    RunFont runFont(cStyle style, double points) const;
+    const RunFont& currentFont();
+    // Draws `text` with its cell's top left at `origin` (device pixels), turned by `degrees`
+    // counter-clockwise; returns its advance in device pixels.
+    double drawRun(const RunFont& run, QPointF origin, double degrees, const QString& text, std::int32_t rgb);
     double px(double twips) const { return twips / tppX_; }
     double py(double twips) const { return twips / tppY_; }
 
@@ -62,7 +74,7 @@ private:
     double fontPoints_ = 10;
     bool bold_ = false, italic_ = false, underline_ = false, strike_ = false;
     bool fontDirty_ = true;
-    QFont font_;
+    RunFont font_;
 };
 
 }  // namespace kalder

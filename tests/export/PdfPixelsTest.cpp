@@ -53,6 +53,10 @@ struct Row {
     std::function<void(Preview&)> build;
     double maxDiffering;  // differing ink pixels / ink pixels of either
     InPdf pdf = InPdf::Same;
+    // How far the ink boxes may stand apart, in pixels. Figures agree within 1. Text is drawn
+    // by two font rasterisers: poppler substitutes our unembedded base fonts by name and
+    // rasterises them with its own hinting, so glyph edges move by a few pixels at large sizes.
+    int slack = 1;
 };
 
 void pen(Preview& pv, std::int32_t width, std::int32_t fillStyle = 1, std::int32_t fill = 0xFFFFFF) {
@@ -70,32 +74,32 @@ void text(Preview& pv, std::int32_t size) {
 }
 
 const std::initializer_list<Row> kRows = {
-    {"line", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in"); }, 0.30},
-    {"box", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBox); }, 0.30},
+    {"line", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in"); }, 0.40},
+    {"box", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBox); }, 0.35},
     {"box filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
      0.05},
     {"box hatched",
      [](Preview& pv) { pen(pv, 30, 6, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
-     0.60},
+     0.85},
     {"box with transparent fill",
      [](Preview& pv) { pen(pv, 30, 1, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
-     0.30},
-    {"circle", [](Preview& pv) { pen(pv, 30), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.45},
+     0.35},
+    {"circle", [](Preview& pv) { pen(pv, 30), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.40},
     {"circle filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.08},
     {"ellipse filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawEllipse("3 in", "3 in", "2 in", "1 in"); }, 0.08},
     {"arc", [](Preview& pv) { pen(pv, 30), pv.DrawArc("3 in", "3 in", "1 in", 0, 3.1415926f, 1); }, 1.0,
      InPdf::Whole},
     {"rounded rectangle", [](Preview& pv) { pen(pv, 30), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); },
-     0.45},
+     0.35},
     {"rounded rectangle filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.08},
     {"polygon",
-     [](Preview& pv) { pen(pv, 30), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.45},
+     [](Preview& pv) { pen(pv, 30), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.35},
     {"polygon filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.08},
-    {"point", [](Preview& pv) { pen(pv, 30), pv.DrawPSet("2 in", "2 in"); }, 1.0},
+    {"point", [](Preview& pv) { pen(pv, 30), pv.DrawPSet("2 in", "2 in"); }, 0.5},
     {"symbol box", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "box", false, "2 in", "2 in", "1 in"); },
      0.30},
     {"symbol checkbox checked",
@@ -104,9 +108,10 @@ const std::initializer_list<Row> kRows = {
      [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "radio", true, "2 in", "2 in", "1 in"); }, 0.25},
     {"symbol radio on a solid fill",
      [](Preview& pv) { pen(pv, 20, 0, 0x3060C0), pv.DrawSymbol("internal", "radio", false, "2 in", "2 in", "1 in"); },
-     0.30},
+     0.45},
     {"symbol from a font",
-     [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.35},
+     [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.45,
+     InPdf::Same, 12},
     {"arrow with sharp heads",
      [](Preview& pv) {
          pen(pv, 20);
@@ -119,28 +124,30 @@ const std::initializer_list<Row> kRows = {
          pv.DrawArrow(kalder::prARAngle, "0.3 in", kalder::prARAngle, "0.3 in", "1 in", "3 in", "4 in", "1 in");
      },
      0.40},
-    {"page number", [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40},
+    {"page number", [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40,
+     InPdf::Same, 8},
     {"page number of pages, centred",
      [](Preview& pv) {
          text(pv, 20);
          pv.AddPageNumberAt("Page ??", "3 in", "1 in", true, kalder::prALCenter);
      },
-     0.40},
+     0.40, InPdf::Same, 8},
     {"page number in Roman",
      [](Preview& pv) {
          text(pv, 20);
          pv.PageNumberType(kalder::prPTRoman);
          pv.AddPageNumberAt("-??-", "3 in", "1 in", false, kalder::prALRight);
      },
-     0.40},
-    {"text line", [](Preview& pv) { text(pv, 24), pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.40},
+     0.40, InPdf::Same, 4},
+    {"text line", [](Preview& pv) { text(pv, 24), pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.25,
+     InPdf::Same, 2},
     {"graphic text turned",
      [](Preview& pv) {
          text(pv, 24);
          pv.TextRotation(30);
          pv.AddTextAt("Turned text", "2 in", "3 in");
      },
-     0.45},
+     0.30, InPdf::Same, 3},
     {"paragraph",
      [](Preview& pv) {
          text(pv, 12);
@@ -148,7 +155,7 @@ const std::initializer_list<Row> kRows = {
                          "rectangle and <ce>centred<nl>on the second line.";
          pv.ParaText(p, "1 in", "1 in", "3 in", "2 in");
      },
-     0.45},
+     0.35, InPdf::Same, 2},
     {"reference",
      [](Preview& pv) {
          pen(pv, 30, 0, 0x3060C0);
@@ -159,7 +166,7 @@ const std::initializer_list<Row> kRows = {
          pv.AddReference("Page 2", "inside", box);
      },
      1.0, InPdf::Nothing},
-    {"watermark", [](Preview& pv) { pv.Watermark("DRAFT"); }, 0.30},
+    {"watermark", [](Preview& pv) { pv.Watermark("DRAFT"); }, 0.45, InPdf::Same, 14},
 };
 
 TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
@@ -170,6 +177,8 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
         Preview pv;
         row.build(pv);
         pv.ExportPDF(pdf);
+        // Every row's file is a sound PDF: qpdf exits 0 only without errors or warnings.
+        ASSERT_EQ(std::system(("qpdf --check '" + pdf + "' >/dev/null 2>&1").c_str()), 0);
         const std::string cmd = "pdftoppm -r 150 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + base.string() + "'";
         ASSERT_EQ(std::system(cmd.c_str()), 0);
         const QImage theirs(png.c_str());
@@ -180,6 +189,10 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
         const int w = std::min(ours.width(), theirs.width()), h = std::min(ours.height(), theirs.height());
         ASSERT_LE(std::abs(ours.height() - theirs.height()), 1);
 
+        if (std::getenv("KALDER_KEEP_PIXELS")) {
+            ours.save((std::string(std::getenv("KALDER_KEEP_PIXELS")) + "/" + row.name + "-image.png").c_str());
+            theirs.save((std::string(std::getenv("KALDER_KEEP_PIXELS")) + "/" + row.name + "-pdf.png").c_str());
+        }
         const Box a = inkBox(ours, w, h), b = inkBox(theirs, w, h);
         ASSERT_FALSE(a.empty());
         long either = 0, differing = 0;
@@ -195,10 +208,10 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
                   << differing << " of " << either << " (" << share << ")\n";
         switch (row.pdf) {
             case InPdf::Same:
-                EXPECT_LE(std::abs(a.left - b.left), 1);
-                EXPECT_LE(std::abs(a.top - b.top), 1);
-                EXPECT_LE(std::abs(a.right - b.right), 1);
-                EXPECT_LE(std::abs(a.bottom - b.bottom), 1);
+                EXPECT_LE(std::abs(a.left - b.left), row.slack);
+                EXPECT_LE(std::abs(a.top - b.top), row.slack);
+                EXPECT_LE(std::abs(a.right - b.right), row.slack);
+                EXPECT_LE(std::abs(a.bottom - b.bottom), row.slack);
                 EXPECT_LT(share, row.maxDiffering);
                 break;
             case InPdf::Whole:
