@@ -23,11 +23,14 @@ public:
     std::shared_ptr<cElement> Copy() const override;
 
 protected:
-    // PageKey FrameKey ElementKey
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
 
 private:
+    // The items in their order, for saveItems (Self const) and loadItems.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
+
     // Set while the referenced element draws, so that a reference reached again through a
     // chain of references (or naming itself) draws nothing instead of recursing forever.
     bool drawing_ = false;
