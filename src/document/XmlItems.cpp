@@ -1,5 +1,6 @@
 #include "document/XmlItems.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -51,6 +52,10 @@ void DomItemWriter::close() {
     if (stack_.size() > 1) stack_.pop_back();
 }
 
+void DomItemWriter::attribute(std::string_view name, std::string_view value) {
+    stack_.back().append_attribute(std::string(name).c_str()).set_value(std::string(value).c_str());
+}
+
 void DomItemWriter::copy(pugi::xml_node node) { stack_.back().append_copy(node); }
 
 void DomItemWriter::text(std::string_view name, std::string_view value) {
@@ -71,23 +76,34 @@ void appendEscaped(std::string& out, std::string_view text) {
     }
 }
 
+void StringItemWriter::endStartTag() {
+    if (!inStartTag_) return;
+    out_ += '>';
+    inStartTag_ = false;
+}
+
 void StringItemWriter::open(std::string_view name,
                             std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
+    endStartTag();
     out_ += '<';
     out_ += name;
-    for (const auto& [k, v] : attributes) {
-        out_ += ' ';
-        out_ += k;
-        out_ += "=\"";
-        appendEscaped(out_, v);
-        out_ += '"';
-    }
-    out_ += '>';
     open_.emplace_back(name);
+    inStartTag_ = true;
+    for (const auto& [k, v] : attributes) attribute(k, v);
+}
+
+void StringItemWriter::attribute(std::string_view name, std::string_view value) {
+    if (!inStartTag_) return;
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    appendEscaped(out_, value);
+    out_ += '"';
 }
 
 void StringItemWriter::close() {
     if (open_.empty()) return;
+    endStartTag();
     out_ += "</";
     out_ += open_.back();
     out_ += '>';
@@ -95,6 +111,7 @@ void StringItemWriter::close() {
 }
 
 void StringItemWriter::copy(pugi::xml_node node) {
+    endStartTag();
     out_ += '<';
     out_ += node.name();
     for (pugi::xml_attribute a : node.attributes()) {
@@ -117,6 +134,7 @@ void StringItemWriter::copy(pugi::xml_node node) {
 }
 
 void StringItemWriter::text(std::string_view name, std::string_view value) {
+    endStartTag();
     out_ += '<';
     out_ += name;
     out_ += '>';
@@ -176,6 +194,15 @@ Variant ItemReader::item(const char* name, Variant::Type type) const {
         case Variant::Type::Boolean: return Boolean(name);
         default: throw AutomationError(998, "LoadItemXML", std::string("Item not loaded : ") + name);
     }
+}
+
+std::size_t FieldReader::cappedCount(const char* name, std::int32_t itemsPerEntry) const {
+    const std::int32_t count = in_.Long(name);
+    // A count beyond what the element's items could describe is no real list; capping it
+    // keeps a damaged or hostile file from asking for gigabytes.
+    std::int32_t items = 0;
+    for (pugi::xml_node n = in_.node().first_child(); n && items / itemsPerEntry < count; n = n.next_sibling()) ++items;
+    return static_cast<std::size_t>(std::clamp(count, 0, items / itemsPerEntry));
 }
 
 }  // namespace kalder

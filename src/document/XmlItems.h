@@ -9,8 +9,11 @@
 //
 // Every object writes its form once, to an ItemWriter; the DOM writer and the string writer
 // turn the same calls into a pugixml tree or into markup text, so the two forms cannot drift.
+// Every object also names its items once: its field list runs over a FieldWriter to save and
+// over a FieldReader to load, so a name cannot differ between the two.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,6 +34,8 @@ public:
     virtual void open(std::string_view name,
                       std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) = 0;
     virtual void close() = 0;
+    // Adds an attribute to the element opened last, before anything is written inside it.
+    virtual void attribute(std::string_view name, std::string_view value) = 0;
 
     void item(std::string_view name, std::int32_t value);
     void item(std::string_view name, float value);
@@ -58,6 +63,7 @@ public:
     void open(std::string_view name,
               std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
     void close() override;
+    void attribute(std::string_view name, std::string_view value) override;
     void copy(pugi::xml_node node) override;
 
 protected:
@@ -74,14 +80,20 @@ public:
     void open(std::string_view name,
               std::initializer_list<std::pair<std::string_view, std::string_view>> attributes = {}) override;
     void close() override;
+    void attribute(std::string_view name, std::string_view value) override;
     void copy(pugi::xml_node node) override;
 
 protected:
     void text(std::string_view name, std::string_view value) override;
 
 private:
+    // Ends the start tag of the element opened last, which stays open for attributes until
+    // something is written inside it or it is closed.
+    void endStartTag();
+
     std::string& out_;
     std::vector<std::string> open_;
+    bool inStartTag_ = false;
 };
 
 // Escapes text as XML character data (also usable inside double-quoted attributes).
@@ -119,6 +131,79 @@ private:
     // Items are usually read in the order they were written: the search for the next one
     // starts after the last one found, so reading an object's items is linear, not quadratic.
     mutable pugi::xml_node cursor_;
+};
+
+// The field list of an object, written once and run both ways:
+//   template <class Self, class Io> static void fields(Self& self, Io io) {
+//       io.item("X1", self.x1);
+//       ...
+//   }
+// Saving runs it over the const object with a FieldWriter, loading over the object itself
+// with a FieldReader; both are handles to be passed by value. Items are int32, float, double,
+// bool or std::string; loading reads them with the tolerance of ItemReader. Io::loading lets a
+// list convert a value on its way (a computed size, a state held in a Variant).
+class FieldWriter {
+public:
+    static constexpr bool loading = false;
+    explicit FieldWriter(ItemWriter& out) : out_(out) {}
+
+    template <class T>
+    void item(const char* name, const T& value) { out_.item(name, value); }
+    // Left out while it equals what a missing item reads as, so that objects not using it keep
+    // the items other readers of the format know.
+    template <class T>
+    void itemIfSet(const char* name, const T& value) {
+        if (value != T{}) out_.item(name, value);
+    }
+    // Only before the first item.
+    void attribute(const char* name, const std::string& value) { out_.attribute(name, value); }
+    // The entry count of a list whose entries follow as items of their own.
+    template <class T>
+    void listSize(const char* name, const std::vector<T>& list, std::int32_t /*itemsPerEntry*/) {
+        out_.item(name, static_cast<std::int32_t>(list.size()));
+    }
+    // A child element holding `value`, whose items `fields(value, io)` lists.
+    template <class T, class Fields>
+    void record(const char* name, T& value, Fields fields) {
+        out_.open(name);
+        fields(value, *this);
+        out_.close();
+    }
+
+private:
+    ItemWriter& out_;
+};
+
+class FieldReader {
+public:
+    static constexpr bool loading = true;
+    explicit FieldReader(const ItemReader& in) : in_(in) {}
+
+    void item(const char* name, std::int32_t& value) { value = in_.Long(name); }
+    void item(const char* name, float& value) { value = in_.Single(name); }
+    void item(const char* name, double& value) { value = in_.Double(name); }
+    void item(const char* name, bool& value) { value = in_.Boolean(name); }
+    void item(const char* name, std::string& value) { value = in_.String(name); }
+    template <class T>
+    void itemIfSet(const char* name, T& value) { item(name, value); }
+    void attribute(const char* name, std::string& value) { value = in_.attribute(name); }
+    // Gives the list as many default entries as its count item says, within reason.
+    template <class T>
+    void listSize(const char* name, std::vector<T>& list, std::int32_t itemsPerEntry) {
+        list.assign(cappedCount(name, itemsPerEntry), T{});
+    }
+    // A missing child reads as one without items.
+    template <class T, class Fields>
+    void record(const char* name, T& value, Fields fields) {
+        const ItemReader child = in_.child(name);
+        FieldReader io(child);
+        fields(value, io);
+    }
+
+private:
+    std::size_t cappedCount(const char* name, std::int32_t itemsPerEntry) const;
+
+    const ItemReader& in_;
 };
 
 // Parse options for documents: whitespace-only items and CR characters survive a round trip.

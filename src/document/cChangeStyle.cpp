@@ -13,7 +13,12 @@ void cChangeStyle::Preview(const cFrame&, RenderContext& ctx) const { ctx.style 
 
 std::shared_ptr<cElement> cChangeStyle::Copy() const { return std::make_shared<cChangeStyle>(*this); }
 
-void cChangeStyle::saveItems(ItemWriter& out) const { saveStyle(out, style_); }
-void cChangeStyle::loadItems(const ItemReader& in) { style_ = loadStyle(in.child("Style")); }
+template <class Self, class Io>
+void cChangeStyle::fields(Self& self, Io io) {
+    io.record("Style", self.style_, styleFields);
+}
+
+void cChangeStyle::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cChangeStyle::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 }  // namespace kalder

@@ -71,19 +71,23 @@ std::shared_ptr<cFrame> cFrame::Copy(bool withElements) const {
     return f;
 }
 
+template <class Self, class Io>
+void cFrame::fields(Self& self, Io io) {
+    io.attribute("Key", self.Key);
+    io.item("FrameType", self.FrameType);
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
+    io.item("Width", self.Width);
+    io.item("Height", self.Height);
+    io.record("Border", self.Border, lineStyleRecord);
+    io.item("ShowBorder", self.ShowBorder);
+    io.item("Rotation", self.Rotation);
+    io.record("Style", self.Style, styleFields);
+}
+
 void cFrame::writeXml(ItemWriter& out) const {
-    out.open("Frame", {{"Key", Key}});
-    out.item("FrameType", FrameType);
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
-    out.item("Width", Width);
-    out.item("Height", Height);
-    out.open("Border");
-    saveLineStyle(out, Border);
-    out.close();
-    out.item("ShowBorder", ShowBorder);
-    out.item("Rotation", Rotation);
-    saveStyle(out, Style);
+    out.open("Frame");
+    fields(*this, FieldWriter(out));
     out.open("Elements");
     for (const ElementPtr& e : elements_) e->writeXml(out);
     out.close();
@@ -91,16 +95,8 @@ void cFrame::writeXml(ItemWriter& out) const {
 }
 
 void cFrame::loadXml(const ItemReader& in) {
-    Key = in.attribute("Key");
-    setStyle(loadStyle(in.child("Style")));
-    FrameType = in.Long("FrameType");
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    Width = in.Long("Width");
-    Height = in.Long("Height");
-    Border = loadLineStyle(in.child("Border"));
-    ShowBorder = in.Boolean("ShowBorder");
-    Rotation = in.Long("Rotation");
+    fields(*this, FieldReader(in));
+    setStyle(Style);  // the running attributes start as the saved starting ones
 }
 
 std::shared_ptr<cFrame> cFrames::Add(std::string_view name, std::int32_t frameType) {

@@ -80,6 +80,10 @@ public:
     void loadXml(const ItemReader& in);
 
 private:
+    // The frame's own items, in order, for writeXml (Self const) and loadXml.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
+
     cElements elements_;
 };
 

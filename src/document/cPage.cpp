@@ -154,24 +154,36 @@ void cPage::Preview(RenderContext& ctx) const {
     }
 }
 
+template <class Self, class Io>
+void cPage::fields(Self& self, Io io) {
+    io.attribute("Key", self.Key);
+    io.record("Style", self.Style, styleFields);
+    io.item("PageSize", self.pageSize_);
+    io.item("LogicalPageNo", self.LogicalPageNo);
+    io.item("PageNoType", self.PageNoType);
+    io.item("PageMarginLeft", self.PageMarginLeft);
+    io.item("PageMarginTop", self.PageMarginTop);
+    io.item("PageMarginRight", self.PageMarginRight);
+    io.item("PageMarginBottom", self.PageMarginBottom);
+    io.item("PageHeaderSize", self.PageHeaderSize);
+    io.item("PageFooterSize", self.PageFooterSize);
+    // The sheet is written as seen (swapped in landscape) and read back as the user size, kept
+    // portrait, so that a user-defined sheet comes back as it was.
+    std::int32_t width = self.PageWidth(), height = self.PageHeight();
+    io.item("PageWidth", width);
+    io.item("PageHeight", height);
+    if constexpr (Io::loading) {
+        const bool landscape = self.Style.Orientation == prORLandscape;
+        self.userWidth_ = landscape ? height : width;
+        self.userHeight_ = landscape ? width : height;
+    }
+    io.record("Printable", self.Printable, lineStyleRecord);
+    io.item("ShowPrintable", self.ShowPrintable);
+}
+
 void cPage::writeXml(ItemWriter& out) const {
-    out.open("Page", {{"Key", Key}});
-    saveStyle(out, Style);
-    out.item("PageSize", pageSize_);
-    out.item("LogicalPageNo", LogicalPageNo);
-    out.item("PageNoType", PageNoType);
-    out.item("PageMarginLeft", PageMarginLeft);
-    out.item("PageMarginTop", PageMarginTop);
-    out.item("PageMarginRight", PageMarginRight);
-    out.item("PageMarginBottom", PageMarginBottom);
-    out.item("PageHeaderSize", PageHeaderSize);
-    out.item("PageFooterSize", PageFooterSize);
-    out.item("PageWidth", PageWidth());
-    out.item("PageHeight", PageHeight());
-    out.open("Printable");
-    saveLineStyle(out, Printable);
-    out.close();
-    out.item("ShowPrintable", ShowPrintable);
+    out.open("Page");
+    fields(*this, FieldWriter(out));
     out.open("Frames");
     for (const auto& f : frames_) f->writeXml(out);
     out.close();
@@ -179,25 +191,8 @@ void cPage::writeXml(ItemWriter& out) const {
 }
 
 void cPage::loadXml(const ItemReader& in) {
-    Key = in.attribute("Key");
-    Style = loadStyle(in.child("Style"));
-    pageSize_ = in.Long("PageSize");
-    LogicalPageNo = in.Long("LogicalPageNo");
-    PageNoType = in.Long("PageNoType");
-    PageMarginLeft = in.Long("PageMarginLeft");
-    PageMarginTop = in.Long("PageMarginTop");
-    PageMarginRight = in.Long("PageMarginRight");
-    PageMarginBottom = in.Long("PageMarginBottom");
-    PageHeaderSize = in.Long("PageHeaderSize");
-    PageFooterSize = in.Long("PageFooterSize");
-    // The saved sheet size becomes the user size, so a user-defined sheet comes back as it
-    // was. It was written as seen (swapped in landscape); the user size is kept portrait.
-    const bool landscape = Style.Orientation == prORLandscape;
-    userWidth_ = in.Long(landscape ? "PageHeight" : "PageWidth");
-    userHeight_ = in.Long(landscape ? "PageWidth" : "PageHeight");
+    fields(*this, FieldReader(in));
     SetInside();
-    Printable = loadLineStyle(in.child("Printable"));
-    ShowPrintable = in.Boolean("ShowPrintable");
 }
 
 void cPages::AddPage(const std::shared_ptr<cPage>& page, std::string_view key) {

@@ -95,6 +95,10 @@ public:
     void loadXml(const ItemReader& in);
 
 private:
+    // The page's own items, in order, for writeXml (Self const) and loadXml.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
+
     std::shared_ptr<cFrame> addStandardFrame(std::string_view name, std::int32_t type);
 
     cFrames frames_;

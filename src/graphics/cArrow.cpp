@@ -60,27 +60,20 @@ void cArrow::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cArrow::Copy() const { return std::make_shared<cArrow>(*this); }
 
-void cArrow::saveItems(ItemWriter& out) const {
-    out.item("X1", x1);
-    out.item("Y1", y1);
-    out.item("X2", x2);
-    out.item("Y2", y2);
-    out.item("ArrowSizeStart", ArrowSizeStart);
-    out.item("ArrowSizeEnd", ArrowSizeEnd);
-    out.item("ArrowTypeStart", ArrowTypeStart);
-    out.item("ArrowTypeEnd", ArrowTypeEnd);
+template <class Self, class Io>
+void cArrow::fields(Self& self, Io io) {
+    io.item("X1", self.x1);
+    io.item("Y1", self.y1);
+    io.item("X2", self.x2);
+    io.item("Y2", self.y2);
+    io.item("ArrowSizeStart", self.ArrowSizeStart);
+    io.item("ArrowSizeEnd", self.ArrowSizeEnd);
+    io.item("ArrowTypeStart", self.ArrowTypeStart);
+    io.item("ArrowTypeEnd", self.ArrowTypeEnd);
 }
 
-void cArrow::loadItems(const ItemReader& in) {
-    x1 = in.Long("X1");
-    y1 = in.Long("Y1");
-    x2 = in.Long("X2");
-    y2 = in.Long("Y2");
-    ArrowSizeStart = in.Long("ArrowSizeStart");
-    ArrowSizeEnd = in.Long("ArrowSizeEnd");
-    ArrowTypeStart = in.Long("ArrowTypeStart");
-    ArrowTypeEnd = in.Long("ArrowTypeEnd");
-}
+void cArrow::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cArrow::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

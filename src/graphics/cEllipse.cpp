@@ -43,25 +43,19 @@ void cEllipse::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cEllipse::Copy() const { return std::make_shared<cEllipse>(*this); }
 
-void cEllipse::saveItems(ItemWriter& out) const {
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
-    out.item("XRad", xRad);
-    out.item("YRad", yRad);
-    out.item("dStart", dStart);
-    out.item("dEnd", dEnd);
-    out.item("dAspect", dAspect);
+template <class Self, class Io>
+void cEllipse::fields(Self& self, Io io) {
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
+    io.item("XRad", self.xRad);
+    io.item("YRad", self.yRad);
+    io.item("dStart", self.dStart);
+    io.item("dEnd", self.dEnd);
+    io.item("dAspect", self.dAspect);
 }
 
-void cEllipse::loadItems(const ItemReader& in) {
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    xRad = in.Long("XRad");
-    yRad = in.Long("YRad");
-    dStart = in.Single("dStart");
-    dEnd = in.Single("dEnd");
-    dAspect = in.Single("dAspect");
-}
+void cEllipse::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cEllipse::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

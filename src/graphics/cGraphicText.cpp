@@ -35,21 +35,17 @@ void cGraphicText::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cGraphicText::Copy() const { return std::make_shared<cGraphicText>(*this); }
 
-void cGraphicText::saveItems(ItemWriter& out) const {
-    out.item("Text", Text);
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
-    out.item("Align", Align);
-    out.item("AutoStep", AutoStep);
+template <class Self, class Io>
+void cGraphicText::fields(Self& self, Io io) {
+    io.item("Text", self.Text);
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
+    io.item("Align", self.Align);
+    io.item("AutoStep", self.AutoStep);
 }
 
-void cGraphicText::loadItems(const ItemReader& in) {
-    Text = in.String("Text");
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    Align = in.Long("Align");
-    AutoStep = in.Long("AutoStep");
-}
+void cGraphicText::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cGraphicText::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

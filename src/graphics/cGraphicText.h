@@ -31,9 +31,13 @@ public:
     const std::string* searchText() const override { return &Text; }
 
 protected:
-    // Text xPos yPos Align AutoStep
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
+
+private:
+    // The items in their order, for saveItems (Self const) and loadItems.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
 };
 
 }  // namespace kalder

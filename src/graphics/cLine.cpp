@@ -24,21 +24,17 @@ void cLine::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cLine::Copy() const { return std::make_shared<cLine>(*this); }
 
-void cLine::saveItems(ItemWriter& out) const {
-    out.item("X1", x1);
-    out.item("Y1", y1);
-    out.item("X2", x2);
-    out.item("Y2", y2);
-    out.item("BF", BF);
+template <class Self, class Io>
+void cLine::fields(Self& self, Io io) {
+    io.item("X1", self.x1);
+    io.item("Y1", self.y1);
+    io.item("X2", self.x2);
+    io.item("Y2", self.y2);
+    io.item("BF", self.BF);
 }
 
-void cLine::loadItems(const ItemReader& in) {
-    x1 = in.Long("X1");
-    y1 = in.Long("Y1");
-    x2 = in.Long("X2");
-    y2 = in.Long("Y2");
-    BF = in.Long("BF");
-}
+void cLine::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cLine::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

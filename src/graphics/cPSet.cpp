@@ -15,15 +15,14 @@ void cPSet::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cPSet::Copy() const { return std::make_shared<cPSet>(*this); }
 
-void cPSet::saveItems(ItemWriter& out) const {
-    out.item("X1", x1);
-    out.item("Y1", y1);
+template <class Self, class Io>
+void cPSet::fields(Self& self, Io io) {
+    io.item("X1", self.x1);
+    io.item("Y1", self.y1);
 }
 
-void cPSet::loadItems(const ItemReader& in) {
-    x1 = in.Long("X1");
-    y1 = in.Long("Y1");
-}
+void cPSet::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cPSet::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

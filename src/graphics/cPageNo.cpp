@@ -52,25 +52,20 @@ void cPageNo::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cPageNo::Copy() const { return std::make_shared<cPageNo>(*this); }
 
-void cPageNo::saveItems(ItemWriter& out) const {
-    out.item("PageKey", PageKey);
-    out.item("Definition", Definition);
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
-    out.item("Align", Align);
+template <class Self, class Io>
+void cPageNo::fields(Self& self, Io io) {
+    io.item("PageKey", self.PageKey);
+    io.item("Definition", self.Definition);
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
+    io.item("Align", self.Align);
     // Written only when set, so that an ordinary page number keeps the five items other
     // readers of the format know, and "n/total" survives a save and load all the same.
-    if (MaxPages) out.item("MaxPages", MaxPages);
+    io.itemIfSet("MaxPages", self.MaxPages);
 }
 
-void cPageNo::loadItems(const ItemReader& in) {
-    PageKey = in.String("PageKey");
-    Definition = in.String("Definition");
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    Align = in.Long("Align");
-    MaxPages = in.Boolean("MaxPages");
-}
+void cPageNo::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cPageNo::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

@@ -1,6 +1,5 @@
 #include "graphics/cPolygon.h"
 
-#include <algorithm>
 #include <string>
 
 #include "document/RenderContext.h"
@@ -21,29 +20,18 @@ void cPolygon::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cPolygon::Copy() const { return std::make_shared<cPolygon>(*this); }
 
-void cPolygon::saveItems(ItemWriter& out) const {
-    out.item("nVerts", static_cast<std::int32_t>(Poly.size()));
-    for (std::size_t i = 0; i < Poly.size(); ++i) {
+template <class Self, class Io>
+void cPolygon::fields(Self& self, Io io) {
+    io.listSize("nVerts", self.Poly, 2);  // two items a vertex
+    for (std::size_t i = 0; i < self.Poly.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        out.item("xPos" + n, Poly[i].X);
-        out.item("yPos" + n, Poly[i].Y);
+        io.item(("xPos" + n).c_str(), self.Poly[i].X);
+        io.item(("yPos" + n).c_str(), self.Poly[i].Y);
     }
 }
 
-void cPolygon::loadItems(const ItemReader& in) {
-    std::int32_t count = in.Long("nVerts");
-    // Each vertex takes two items, so a count beyond half the items cannot describe real
-    // vertices; capping it keeps a damaged or hostile file from asking for gigabytes.
-    std::int32_t items = 0;
-    for (pugi::xml_node n = in.node().first_child(); n && items / 2 < count; n = n.next_sibling()) ++items;
-    count = std::clamp(count, 0, items / 2);
-    Poly.assign(static_cast<std::size_t>(count), POLYVERT{});
-    for (std::int32_t i = 0; i < count; ++i) {
-        const std::string n = std::to_string(i + 1);
-        Poly[static_cast<std::size_t>(i)].X = in.Long(("xPos" + n).c_str());
-        Poly[static_cast<std::size_t>(i)].Y = in.Long(("yPos" + n).c_str());
-    }
-}
+void cPolygon::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cPolygon::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

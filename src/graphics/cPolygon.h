@@ -23,6 +23,11 @@ public:
 protected:
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
+
+private:
+    // The items in their order, for saveItems (Self const) and loadItems.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
 };
 
 }  // namespace kalder

@@ -29,16 +29,14 @@ void cReference::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cReference::Copy() const { return std::make_shared<cReference>(*this); }
 
-void cReference::saveItems(ItemWriter& out) const {
-    out.item("PageKey", PageKey);
-    out.item("FrameKey", FrameKey);
-    out.item("ElementKey", ElementKey);
+template <class Self, class Io>
+void cReference::fields(Self& self, Io io) {
+    io.item("PageKey", self.PageKey);
+    io.item("FrameKey", self.FrameKey);
+    io.item("ElementKey", self.ElementKey);
 }
 
-void cReference::loadItems(const ItemReader& in) {
-    PageKey = in.String("PageKey");
-    FrameKey = in.String("FrameKey");
-    ElementKey = in.String("ElementKey");
-}
+void cReference::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cReference::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 }  // namespace kalder

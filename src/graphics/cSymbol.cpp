@@ -84,24 +84,21 @@ void cSymbol::Preview(const cFrame& frame, RenderContext& ctx) const {
 
 std::shared_ptr<cElement> cSymbol::Copy() const { return std::make_shared<cSymbol>(*this); }
 
-void cSymbol::saveItems(ItemWriter& out) const {
-    out.item("SetName", SetName);
-    out.item("SymbolId", SymbolId);
-    out.item("Size", Size);
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
+template <class Self, class Io>
+void cSymbol::fields(Self& self, Io io) {
+    io.item("SetName", self.SetName);
+    io.item("SymbolId", self.SymbolId);
+    io.item("Size", self.Size);
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
     // The checked state travels too, so a ticked box stays ticked after a save and a load.
-    if (SetName == kInternalSet && checked()) out.item("Param", true);
+    bool ticked = self.SetName == kInternalSet && self.checked();
+    io.itemIfSet("Param", ticked);
+    if constexpr (Io::loading) self.Param = ticked;
 }
 
-void cSymbol::loadItems(const ItemReader& in) {
-    SetName = in.String("SetName");
-    SymbolId = in.String("SymbolId");
-    Size = in.Long("Size");
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    Param = in.Boolean("Param");
-}
+void cSymbol::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cSymbol::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 
 }  // namespace kalder

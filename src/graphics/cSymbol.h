@@ -44,6 +44,10 @@ protected:
     void loadItems(const ItemReader& in) override;
 
 private:
+    // The items in their order, for saveItems (Self const) and loadItems.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
+
     bool checked() const;
 };
 

@@ -59,22 +59,17 @@ void cParaText::linkAfterLoad(cFrame& frame) {
     }
 }
 
-void cParaText::saveItems(ItemWriter& out) const {
-    out.item("Text", Text);
-    out.item("xPos", xPos);
-    out.item("yPos", yPos);
-    out.item("Width", Width);
-    out.item("Height", Height);
-    out.item("AutoPara", AutoPara);
+template <class Self, class Io>
+void cParaText::fields(Self& self, Io io) {
+    io.item("Text", self.Text);
+    io.item("xPos", self.xPos);
+    io.item("yPos", self.yPos);
+    io.item("Width", self.Width);
+    io.item("Height", self.Height);
+    io.item("AutoPara", self.AutoPara);
 }
 
-void cParaText::loadItems(const ItemReader& in) {
-    Text = in.String("Text");
-    xPos = in.Long("xPos");
-    yPos = in.Long("yPos");
-    Width = in.Long("Width");
-    Height = in.Long("Height");
-    AutoPara = in.Boolean("AutoPara");
-}
+void cParaText::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
+void cParaText::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
 
 }  // namespace kalder

@@ -46,9 +46,13 @@ public:
     void linkAfterLoad(cFrame& frame) override;
 
 protected:
-    // Text xPos yPos Width Height AutoPara
     void saveItems(ItemWriter& out) const override;
     void loadItems(const ItemReader& in) override;
+
+private:
+    // The items in their order, for saveItems (Self const) and loadItems.
+    template <class Self, class Io>
+    static void fields(Self& self, Io io);
 };
 
 }  // namespace kalder

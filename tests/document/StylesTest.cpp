@@ -489,16 +489,5 @@ TEST(AttributeProperties, TheSizeReachesPagesAddedLater) {
     EXPECT_FLOAT_EQ(pv.document().currentPage()->Style.FontSize, 280);
 }
 
-TEST(StyleXml, AStyleSavedAndLoadedKeepsStrikethru) {
-    Preview pv;
-    pv.ModifyStyle("Normal", "FontStrikeThru", true);
-    const std::string before = pv.GetStyle("Normal");
-    ASSERT_THAT(before, HasSubstr("; Strikethru:  True;"));
-    Preview loaded;
-    loaded.LoadXML(pv.SaveXMLString());
-    EXPECT_EQ(loaded.GetStyle("Normal"), before);
-    EXPECT_TRUE(named(loaded, "Normal").Strikethru);
-}
-
 }  // namespace
 }  // namespace kalder

@@ -266,24 +266,6 @@ TEST(SavedNewDocument, StyleItemsInTheirOrderWithBooleansAsTrueFalse) {
     EXPECT_STREQ(style.child_value("PageSize"), "9");
 }
 
-TEST(SavedDocument, AStyleChangeIsAnElementOfType15HoldingOneStyle) {
-    Preview pv;
-    pv.FontBold(false);
-    pugi::xml_document dom = parse(pv.SaveXMLString());
-    pugi::xml_node elements = dom.document_element()
-                                  .child("Pages")
-                                  .child("Page")
-                                  .child("Frames")
-                                  .find_child_by_attribute("Frame", "Key", "inside")
-                                  .child("Elements");
-    EXPECT_THAT(childNames(elements), ElementsAre("Element"));
-    pugi::xml_node element = elements.child("Element");
-    EXPECT_STREQ(element.attribute("Key").value(), "El 1");
-    EXPECT_STREQ(element.attribute("Type").value(), "15");
-    EXPECT_THAT(childNames(element), ElementsAre("Style"));
-    EXPECT_STREQ(element.child("Style").child_value("Bold"), "False");
-}
-
 TEST(SavedDocument, TheStringFormIsTheFileFormWithoutDeclaration) {
     TempDir dir;
     Preview pv;

@@ -1,5 +1,5 @@
-// The XML form of the shape, symbol and arrow kinds: item names and order, numbers in the
-// user's decimal mark, polygon vertices, a round trip through the document format, and Copy.
+// The XML form of the shape, symbol and arrow kinds: an ellipse's full turn, polygon vertices
+// read from damaged counts, drawing after a round trip through the document format, and Copy.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -16,7 +16,6 @@ namespace kalder {
 namespace {
 
 using test::ShapeDoc;
-using ::testing::ElementsAreArray;
 
 // One of each kind, with values that differ from every default: keys "El 1" .. "El 10".
 void drawOneOfEach(Preview& pv) {
@@ -42,72 +41,22 @@ std::shared_ptr<cFrame> shapesFrameOf(Preview& pv) {
     return pv.document().pages().Item(std::string_view("Page 1"))->Frames().Item(std::string_view("shapes"));
 }
 
-struct ItemsRow {
-    const char* name;
-    const char* key;
-    const char* type;
-    std::vector<std::string> items;
-};
-
-TEST(ShapesXml, ItemNamesInOrder) {
-    ShapeDoc doc;
-    drawOneOfEach(doc.pv);
-    test::forEachRow<ItemsRow>(
-        {{"line", "El 1", "1", {"X1", "Y1", "X2", "Y2", "BF"}},
-         {"circle", "El 2", "2", {"xPos", "yPos", "XRad", "YRad", "dStart", "dEnd", "dAspect"}},
-         {"rounded rectangle", "El 5", "14", {"X1", "Y1", "X2", "Y2", "Radius"}},
-         {"polygon", "El 6", "13", {"nVerts", "xPos1", "yPos1", "xPos2", "yPos2", "xPos3", "yPos3"}},
-         {"point", "El 7", "12", {"X1", "Y1"}},
-         {"symbol", "El 8", "5", {"SetName", "SymbolId", "Size", "xPos", "yPos"}},
-         {"arrow", "El 10", "9",
-          {"X1", "Y1", "X2", "Y2", "ArrowSizeStart", "ArrowSizeEnd", "ArrowTypeStart", "ArrowTypeEnd"}}},
-        [&](const ItemsRow& row) {
-            pugi::xml_document dom;
-            ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view(row.key))).c_str()));
-            const pugi::xml_node element = dom.child("Element");
-            EXPECT_STREQ(element.attribute("Type").value(), row.type);
-            EXPECT_STREQ(element.attribute("Key").value(), row.key);
-            std::vector<std::string> names;
-            for (pugi::xml_node n : element.children()) names.push_back(n.name());
-            EXPECT_THAT(names, ElementsAreArray(row.items));
-        });
-}
-
-TEST(ShapesXml, ValuesAsWritten) {
+TEST(ShapesXml, AnEllipseKeepsItsFullTurnInSevenDigits) {
     ShapeDoc doc;
     drawOneOfEach(doc.pv);
     pugi::xml_document dom;
-    ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view("El 3"))).c_str()));
-    EXPECT_EQ(std::string(dom.child("Element").child_value("dStart")), test::withMark("0.25"));
-    EXPECT_EQ(std::string(dom.child("Element").child_value("dAspect")), test::withMark("0.75"));
     ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view("El 4"))).c_str()));
     EXPECT_EQ(std::string(dom.child("Element").child_value("dEnd")), test::withMark("6.283185"));
-    // The polygon's own string form carries its vertices.
-    EXPECT_EQ(xmlOf(doc.frame->Elements().Item(std::string_view("El 6"))),
-              "<Element Key=\"El 6\" Type=\"13\"><nVerts>3</nVerts><xPos1>0</xPos1><yPos1>0</yPos1>"
-              "<xPos2>-1440</xPos2><yPos2>720</yPos2><xPos3>2880</xPos3><yPos3>123456</yPos3></Element>");
 }
 
-TEST(ShapesXml, DocumentRoundTrip) {
+TEST(ShapesXml, DrawnAsBeforeAfterADocumentRoundTrip) {
     ShapeDoc doc;
     drawOneOfEach(doc.pv);
-    const std::string saved = doc.pv.SaveXMLString();
-    test::TempDir dir;
-    test::writeFile(dir.file("shapes.xml"), saved);
-    EXPECT_TRUE(test::PassesXmllint(dir.file("shapes.xml")));
-
     Preview loaded;
-    loaded.LoadXML(saved);
+    loaded.LoadXML(doc.pv.SaveXMLString());
     auto frame = shapesFrameOf(loaded);
     ASSERT_TRUE(frame);
-    ASSERT_EQ(frame->Elements().Count(), 10);
-    for (std::int32_t i = 1; i <= 10; ++i) {
-        const ElementPtr before = doc.frame->Elements().Item(i), after = frame->Elements().Item(i);
-        EXPECT_EQ(typeid(*after), typeid(*before)) << before->Key();
-        EXPECT_EQ(xmlOf(after), xmlOf(before));
-    }
-    // Drawn as before, including the ellipse, whose full turn reads back as a slightly
-    // different single from seven digits.
+    // The ellipse too, whose full turn reads back as a slightly different single from seven digits.
     RecordingDrawTarget before, after;
     DrawingLayer beforeLayer(before), afterLayer(after);
     RenderContext beforeCtx(beforeLayer), afterCtx(afterLayer);

@@ -305,68 +305,22 @@ TEST(Reference, AReferencedStyleChangeActsOnTheReferencesFrame) {
 // ---------------------------------------------------------------------------------------
 // XML
 
-std::vector<std::string> childNames(pugi::xml_node node) {
-    std::vector<std::string> names;
-    for (auto c : node.children()) names.emplace_back(c.name());
-    return names;
-}
-
-pugi::xml_node elementOfType(const pugi::xml_document& dom, const char* key, int type) {
-    const std::string query = "//Element[@Key='" + std::string(key) + "'][@Type='" + std::to_string(type) + "']";
-    return dom.select_node(query.c_str()).node();
-}
-
-TEST(PageNumberXml, ItemsInOrderAndBackUnchanged) {
+TEST(PageNumberXml, DrawnAsBeforeAfterLoading) {
     Preview pv;
     makePages(pv, 3, "Page 3");
     pv.AddPageNumberAt("<Page ?? & more>", 111, 222, false, prALRight);
     pv.AddPageNumberAt("??", -5, 6, true, prALCenter);
-    const std::string xml = pv.SaveXMLString();
-
-    pugi::xml_document dom;
-    ASSERT_TRUE(dom.load_string(xml.c_str()));
-    EXPECT_THAT(childNames(elementOfType(dom, "El 1", ekPageNo)),
-                ElementsAre("PageKey", "Definition", "xPos", "yPos", "Align"));
-    EXPECT_THAT(childNames(elementOfType(dom, "El 2", ekPageNo)),
-                ElementsAre("PageKey", "Definition", "xPos", "yPos", "Align", "MaxPages"));
-
     Preview back;
-    back.LoadXML(xml);
-    auto inside = back.document().pages().Item(3)->Frames().Item("inside");
-    auto first = std::dynamic_pointer_cast<cPageNo>(inside->Elements().Item("El 1"));
-    auto second = std::dynamic_pointer_cast<cPageNo>(inside->Elements().Item("El 2"));
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->PageKey, "Page 3");
-    EXPECT_EQ(first->Definition, "<Page ?? & more>");
-    EXPECT_EQ(first->xPos, 111);
-    EXPECT_EQ(first->yPos, 222);
-    EXPECT_EQ(first->Align, prALRight);
-    EXPECT_FALSE(first->MaxPages);
-    EXPECT_EQ(second->xPos, -5);
-    EXPECT_EQ(second->Align, prALCenter);
-    EXPECT_TRUE(second->MaxPages);
+    back.LoadXML(pv.SaveXMLString());
     EXPECT_EQ(printedOn(back, "Page 3"), printedOn(pv, "Page 3"));
     EXPECT_THAT(textsOn(back, "Page 3"), ElementsAre("<Page 3 & more>", "3/3"));
 }
 
-TEST(ReferenceXml, ItemsInOrderAndBackUnchanged) {
+TEST(ReferenceXml, DrawsItsElementAfterLoading) {
     ReferencePages r;
     r.pv.AddReference("Page 1", "inside", "El 1");
-    const std::string xml = r.pv.SaveXMLString();
-    pugi::xml_document dom;
-    ASSERT_TRUE(dom.load_string(xml.c_str()));
-    auto node = elementOfType(dom, "El 1", ekReference);
-    EXPECT_THAT(childNames(node), ElementsAre("PageKey", "FrameKey", "ElementKey"));
-    EXPECT_EQ(std::string(node.child_value("ElementKey")), "El 1");
-
     Preview back;
-    back.LoadXML(xml);
-    auto ref = std::dynamic_pointer_cast<cReference>(
-        back.document().pages().Item(2)->Frames().Item("inside")->Elements().Item("El 1"));
-    ASSERT_TRUE(ref);
-    EXPECT_EQ(ref->PageKey, "Page 1");
-    EXPECT_EQ(ref->FrameKey, "inside");
-    EXPECT_EQ(ref->ElementKey, "El 1");
+    back.LoadXML(r.pv.SaveXMLString());
     EXPECT_THAT(printedOn(back, "Page 2"), ElementsAre(Printed{"Referenced", "1540", "1640", "1"}));
 }
 
