@@ -1,7 +1,13 @@
 // Style-change element: a change of the running attributes at this point of the element
 // stream. Drawing and the RTF and PDF exports make its style the frame's running style;
 // HTML and text exports ignore it.
+//
+// The style is held shared and never changed in place: a report records the same few
+// changes on every page, and the builder hands equal styles over as one object
+// (cDocument::sharedStyle), so a change costs a pointer rather than a style record.
 #pragma once
+
+#include <memory>
 
 #include "document/cElement.h"
 #include "core/cStyle.h"
@@ -12,9 +18,10 @@ class cChangeStyle final : public cElement {
 public:
     cChangeStyle();
     explicit cChangeStyle(const cStyle& style);
+    explicit cChangeStyle(std::shared_ptr<const cStyle> style);
 
-    const cStyle& Style() const noexcept { return style_; }
-    void Style(const cStyle& style) { style_ = style; }
+    const cStyle& Style() const noexcept { return *style_; }
+    void Style(const cStyle& style) { style_ = std::make_shared<const cStyle>(style); }
 
     void Preview(cFrame& frame, DrawingLayer& layer) override;
     void ExportRTF(cFrame& frame, RtfExport& out) override;
@@ -30,7 +37,7 @@ protected:
 
 private:
     void applyTo(cFrame& frame) const;
-    cStyle style_;
+    std::shared_ptr<const cStyle> style_;  // never null
 };
 
 }  // namespace kalder

@@ -61,6 +61,7 @@ public:
     std::string addElement(const ElementPtr& element);
     // Records a change of attributes in the element stream.
     std::string AddChangeStyle(const cStyle& style);
+    std::string AddChangeStyle(std::shared_ptr<const cStyle> style);
 
     // Draws the elements in order from the frame's starting attributes, then the border when
     // it is shown. A failing element is left undrawn and drawing goes on.
