@@ -33,13 +33,16 @@ std::string foldKeyCase(std::string_view key);
 
 template <class T>
 class KeyedCollection {
+    // A document holds one node per element, so the node is kept small: the key as compared
+    // (folded under CompareText) is not stored but worked out again on a hash match, and the
+    // hash and position take 32 bits (positions are 32-bit in the interface anyway; the
+    // bucket index uses the low bits of the hash only).
     struct Node {
         T value;
         std::string key;
-        std::string match;  // the key as compared: folded under CompareText
-        std::size_t hash = 0;
-        std::size_t pos = 0;  // 0-based position in order_
         Node* next = nullptr;
+        std::uint32_t hash = 0;
+        std::uint32_t pos = 0;  // 0-based position in order_
     };
 
 public:
@@ -133,14 +136,15 @@ public:
     // Gives the item at `position` a new key ("" removes its key).
     void rename(std::int32_t position, std::string_view newKey) {
         Node& n = node(position, "Key (LET)");
-        std::string match = matchOf(newKey);
+        std::string key(newKey);
+        std::uint32_t hash = key.empty() ? 0 : hashOf(matchOf(key));
         if (!newKey.empty()) {
             Node* other = lookup(newKey);
             if (other && other != &n) raiseStandard(err::DuplicateKey, "FastCollection.Key (LET)");
         }
         if (!n.key.empty()) unlink(n);
-        n.key = std::string(newKey);
-        n.match = std::move(match);
+        n.key = std::move(key);
+        n.hash = hash;
         if (!n.key.empty()) link(n);
     }
 
@@ -206,19 +210,35 @@ private:
     std::string matchOf(std::string_view key) const {
         return mode_ == CompareText ? foldKeyCase(key) : std::string(key);
     }
-    static std::size_t hashOf(std::string_view match) noexcept { return std::hash<std::string_view>{}(match); }
+    static std::uint32_t hashOf(std::string_view match) noexcept {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(match));
+    }
+    // Whether a stored key compares equal to `match` (a key already as compared).
+    bool matches(const std::string& key, const std::string& match) const {
+        if (mode_ != CompareText) return key == match;
+        if (key.size() == match.size()) {
+            // An ASCII key folds letter by letter; compare it so without building the fold.
+            bool ascii = true;
+            for (std::size_t i = 0; i < key.size() && ascii; ++i) {
+                char c = key[i];
+                if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+                else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+                if (ascii && c != match[i]) return false;
+            }
+            if (ascii) return true;
+        }
+        return foldKeyCase(key) == match;
+    }
 
     Node* lookup(std::string_view key) const noexcept {
         if (key.empty() || keyed_ == 0) return nullptr;
-        std::string match;
         try {
-            match = matchOf(key);
+            const std::string match = matchOf(key);
+            const std::uint32_t h = hashOf(match);
+            for (Node* n = buckets_[h & (buckets_.size() - 1)]; n; n = n->next)
+                if (n->hash == h && matches(n->key, match)) return n;
         } catch (...) {
-            return nullptr;
         }
-        std::size_t h = hashOf(match);
-        for (Node* n = buckets_[h & (buckets_.size() - 1)]; n; n = n->next)
-            if (n->hash == h && n->match == match) return n;
         return nullptr;
     }
 
@@ -231,9 +251,10 @@ private:
     T& insert(std::size_t pos, T value, std::string_view key) {
         try {
             if (!key.empty() && lookup(key)) raiseStandard(err::DuplicateKey, "FastCollection.Add");
-            auto n = std::make_unique<Node>(Node{std::move(value), std::string(key), matchOf(key), 0, pos, nullptr});
+            auto n = std::make_unique<Node>(Node{std::move(value), std::string(key), nullptr, 0,
+                                                 static_cast<std::uint32_t>(pos)});
             if (!key.empty()) {
-                n->hash = hashOf(n->match);
+                n->hash = hashOf(matchOf(key));
                 if (keyed_ + 1 > buckets_.size())
                     rehash(buckets_.empty() ? kDefaultBuckets : buckets_.size() * 2);
             }
@@ -254,11 +275,11 @@ private:
     }
 
     void renumberFrom(std::size_t pos) noexcept {
-        for (std::size_t i = pos; i < order_.size(); ++i) order_[i]->pos = i;
+        for (std::size_t i = pos; i < order_.size(); ++i) order_[i]->pos = static_cast<std::uint32_t>(i);
     }
 
+    // `n.hash` is set.
     void link(Node& n) noexcept {
-        n.hash = hashOf(n.match);
         Node*& head = buckets_[n.hash & (buckets_.size() - 1)];
         // Append to the chain so that, as documented, the first key added wins on equal keys.
         Node** slot = &head;

@@ -3,10 +3,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
-#include <list>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <unordered_map>
 
 #include "core/QtRuntime.h"
@@ -42,21 +40,46 @@ struct FontKeyHash {
     }
 };
 
-// Metrics objects are costly to build; a document uses few fonts. One cache per thread, so
-// two exports in two threads never share one.
-const QFontMetricsF& metricsFor(const cStyle& style) {
+// Metrics objects are costly to build, and each of their getters asks the font engine again
+// (QFontPrivate::engineForScript), which costs more than the layout step that called it; a
+// document uses few fonts. So an entry keeps the metrics object for widths and the vertical
+// metrics read once. One cache per thread, so two exports in two threads never share one.
+struct FontEntry {
+    QFontMetricsF metrics;
+    FontMetricsTwips vertical;
+    double lineSpacing;
+};
+
+bool sameFont(const FontKey& k, const cStyle& s) noexcept {
+    return k.size == s.FontSize && k.bold == s.Bold && k.italic == s.Italic && k.underline == s.Underline &&
+           k.strike == s.Strikethru && k.name == s.FontName;
+}
+
+const FontEntry& entryFor(const cStyle& style) {
     struct Cache {
-        std::unordered_map<FontKey, std::unique_ptr<QFontMetricsF>, FontKeyHash> map;
+        std::unordered_map<FontKey, std::unique_ptr<FontEntry>, FontKeyHash> map;
+        // The entry asked for last: runs of text in one style ask for the same font again and
+        // again, and comparing against it spares building and hashing a key.
+        const FontKey* lastKey = nullptr;
+        const FontEntry* lastEntry = nullptr;
     };
     thread_local Cache cache;
+    if (cache.lastKey && sameFont(*cache.lastKey, style)) return *cache.lastEntry;
     FontKey key{style.FontName, style.FontSize, style.Bold, style.Italic, style.Underline, style.Strikethru};
     auto it = cache.map.find(key);
-    if (it != cache.map.end()) return *it->second;
-    ensureGuiApplication();
-    if (cache.map.size() > 256) cache.map.clear();
-    QFont f = TextMeasurer::font(style, style.FontSize / 20.0);
-    auto m = std::make_unique<QFontMetricsF>(f, &twipDevice());
-    return *cache.map.emplace(std::move(key), std::move(m)).first->second;
+    if (it == cache.map.end()) {
+        ensureGuiApplication();
+        if (cache.map.size() > 256) cache.map.clear();
+        QFont f = TextMeasurer::font(style, style.FontSize / 20.0);
+        QFontMetricsF m(f, &twipDevice());
+        const double ascent = m.ascent(), descent = m.descent();
+        auto entry = std::make_unique<FontEntry>(
+            FontEntry{m, {ascent, descent, ascent + descent, m.leading()}, m.lineSpacing()});
+        it = cache.map.emplace(std::move(key), std::move(entry)).first;
+    }
+    cache.lastKey = &it->first;
+    cache.lastEntry = it->second.get();
+    return *cache.lastEntry;
 }
 
 }  // namespace
@@ -76,14 +99,11 @@ QFont TextMeasurer::font(const cStyle& style, double points) {
 
 double TextMeasurer::width(const cStyle& style, std::string_view text) {
     if (text.empty()) return 0;
-    return metricsFor(style).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return entryFor(style).metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-FontMetricsTwips TextMeasurer::metrics(const cStyle& style) {
-    const QFontMetricsF& m = metricsFor(style);
-    return {m.ascent(), m.descent(), m.ascent() + m.descent(), m.leading()};
-}
+FontMetricsTwips TextMeasurer::metrics(const cStyle& style) { return entryFor(style).vertical; }
 
-double TextMeasurer::height(const cStyle& style) { return metricsFor(style).lineSpacing(); }
+double TextMeasurer::height(const cStyle& style) { return entryFor(style).lineSpacing; }
 
 }  // namespace kalder

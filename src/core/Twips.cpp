@@ -1,7 +1,10 @@
 #include "core/Twips.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "core/Locale.h"
 #include "kalder/AutomationError.h"
@@ -18,6 +21,32 @@ constexpr double kPoint = 20.0;
 
 float localeSingle(const std::string& text) { return Variant(text).toSingle(); }
 
+// The number of a measure written the plain way ("72", "523.276", "0,5"): digits, then at
+// most one decimal mark followed by digits. Builders pass such measures by the thousand, and
+// going through a Variant and the locale for each costs more than the element they place.
+// Anything else (signs, exponents, long numbers) answers nothing and takes the general path;
+// at 15 digits or fewer the value is the one that path gives.
+std::optional<float> plainNumber(std::string_view text) {
+    if (text.empty() || text.size() > 15) return std::nullopt;
+    char buf[16];
+    std::size_t i = 0, mark = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            buf[i] = c;
+        } else if ((c == '.' || c == ',') && i > 0 && mark == 0 && i + 1 < text.size()) {
+            buf[i] = '.';
+            mark = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    double v = 0;
+    const auto res = std::from_chars(buf, buf + i, v);
+    if (res.ec != std::errc{} || res.ptr != buf + i) return std::nullopt;
+    return static_cast<float>(v);
+}
+
 float toSingleChecked(double product) {
     if (std::fabs(product) > FLT_MAX) raiseStandard(err::Overflow, "CTwips");
     return static_cast<float>(product);
@@ -27,7 +56,20 @@ float toSingleChecked(double product) {
 float CTwips(const Variant& value) {
     if (!value.isString()) return value.toSingle();
 
-    std::string text(trimBlanks(value.toString()));
+    const std::string& original = value.toString();
+    const std::string_view trimmed = trimBlanks(original);
+    if (const std::size_t blank = trimmed.find(' '); blank != std::string_view::npos) {
+        if (const auto number = plainNumber(trimmed.substr(0, blank))) {
+            const std::string unit = lowerAscii(trimBlanks(trimmed.substr(blank + 1)));
+            if (unit == "pt") return toSingleChecked(*number * kPoint);
+            if (unit == "in") return toSingleChecked(*number * kInch);
+            if (unit == "mm") return toSingleChecked(*number * kMillimetre);
+            if (unit == "cm") return toSingleChecked(*number * kCentimetre);
+            if (unit == "tw") return toSingleChecked(*number);
+        }
+    }
+
+    std::string text(trimmed);
     if (!text.empty() && text[0] == '.') text.insert(text.begin(), '0');
     if (!text.empty() && text[0] == ',') text.insert(text.begin(), '0');
     // Both marks are decimal marks whatever the locale: "1,000" is one, not a thousand.

@@ -26,7 +26,7 @@ void changeAttribute(cDocument& doc, Change change) {
     auto frame = doc.currentFrame();
     if (!frame) return;
     change(frame->CurrentStyle);
-    frame->AddChangeStyle(frame->CurrentStyle);
+    frame->AddChangeStyle(doc.sharedStyle(frame->CurrentStyle));
 }
 
 // The running style read by the attribute properties; the document style without a frame.

@@ -6,19 +6,17 @@
 
 namespace kalder {
 
-cChangeStyle::cChangeStyle() : cElement(ekChangeStyle) {}
-cChangeStyle::cChangeStyle(const cStyle& style) : cElement(ekChangeStyle), style_(style) {}
+cChangeStyle::cChangeStyle() : cElement(ekChangeStyle), style_(std::make_shared<const cStyle>()) {}
+cChangeStyle::cChangeStyle(const cStyle& style) : cElement(ekChangeStyle), style_(std::make_shared<const cStyle>(style)) {}
+cChangeStyle::cChangeStyle(std::shared_ptr<const cStyle> style)
+    : cElement(ekChangeStyle), style_(style ? std::move(style) : std::make_shared<const cStyle>()) {}
 
-void cChangeStyle::Preview(const cFrame&, RenderContext& ctx) const { ctx.style = style_; }
+void cChangeStyle::Preview(const cFrame&, RenderContext& ctx) const { ctx.style = *style_; }
 
 std::shared_ptr<cElement> cChangeStyle::Copy() const { return std::make_shared<cChangeStyle>(*this); }
 
-template <class Self, class Io>
-void cChangeStyle::fields(Self& self, Io io) {
-    io.record("Style", self.style_, styleFields);
-}
-
-void cChangeStyle::saveItems(ItemWriter& out) const { fields(*this, FieldWriter(out)); }
-void cChangeStyle::loadItems(const ItemReader& in) { fields(*this, FieldReader(in)); }
+// The items are the style's own (its one field list, StyleXml.h).
+void cChangeStyle::saveItems(ItemWriter& out) const { saveStyle(out, *style_); }
+void cChangeStyle::loadItems(const ItemReader& in) { Style(loadStyle(in.child("Style"))); }
 
 }  // namespace kalder

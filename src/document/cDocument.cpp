@@ -18,6 +18,15 @@ cDocument::cDocument() {
 
 void cDocument::CurrentFrame(std::string_view key) { currentFrame_ = foldKeyCase(key); }
 
+std::shared_ptr<const cStyle> cDocument::sharedStyle(const cStyle& style) {
+    for (const auto& recent : recentStyles_)
+        if (recent && *recent == style) return recent;
+    auto fresh = std::make_shared<const cStyle>(style);
+    recentStyles_[nextRecentStyle_] = fresh;
+    nextRecentStyle_ = (nextRecentStyle_ + 1) % kRecentStyles;
+    return fresh;
+}
+
 std::shared_ptr<cPage> cDocument::currentPage() const { return pages_.Item(std::string_view(currentPage_)); }
 
 std::shared_ptr<cFrame> cDocument::currentFrame() const {

@@ -52,6 +52,11 @@ public:
                                    std::int32_t marginTop, std::int32_t marginBottom, std::int32_t headerSize,
                                    std::int32_t footerSize, std::int32_t pageSize);
 
+    // An unchangeable copy of `style`, shared with the style-change elements recorded before
+    // with an equal style. Only the last few distinct styles are looked at: a builder
+    // repeats a short cycle of changes page after page.
+    std::shared_ptr<const cStyle> sharedStyle(const cStyle& style);
+
     // XML form of the whole document: <Document> <Style/> <NamedStyles/> <Pages/> <DocInfo/>
     // CurrentX CurrentY CurrentPage CurrentFrame </Document>.
     void writeXml(ItemWriter& out) const;
@@ -60,6 +65,9 @@ private:
     cPages pages_;
     std::string currentPage_;
     std::string currentFrame_;
+    static constexpr std::size_t kRecentStyles = 16;
+    std::shared_ptr<const cStyle> recentStyles_[kRecentStyles];
+    std::size_t nextRecentStyle_ = 0;  // the slot replaced next
 };
 
 }  // namespace kalder

@@ -32,6 +32,9 @@ std::string cFrame::addElement(const ElementPtr& element) {
 }
 
 std::string cFrame::AddChangeStyle(const cStyle& style) { return addElement(std::make_shared<cChangeStyle>(style)); }
+std::string cFrame::AddChangeStyle(std::shared_ptr<const cStyle> style) {
+    return addElement(std::make_shared<cChangeStyle>(std::move(style)));
+}
 
 void cFrame::Preview(RenderContext& ctx) const {
     ctx.style = Style;

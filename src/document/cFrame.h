@@ -62,6 +62,7 @@ public:
     std::string addElement(const ElementPtr& element);
     // Records a change of attributes in the element stream.
     std::string AddChangeStyle(const cStyle& style);
+    std::string AddChangeStyle(std::shared_ptr<const cStyle> style);
 
     // Draws the elements in order from the frame's starting attributes (the context's
     // running style), then the border when it is shown. A failing element is left undrawn

@@ -308,6 +308,20 @@ TEST(AddPageTemplate, CopiesGeometryStyleAndFramesButNotTheInsideElements) {
     EXPECT_THAT(elementKeys(*page->Frames().Item("header")), ElementsAre("El 1"));
 }
 
+TEST(AttributeChanges, EqualChangesOnTwoPagesShareOneStyle) {
+    Preview pv;
+    pv.AddFirstPage(0, 0, 0, 0, Variant::missing(), Variant::missing(), prPSA4);
+    pv.FontBold(true);
+    pv.AddPage();
+    pv.FontBold(true);
+    auto changeOn = [&](const std::string& page) {
+        return std::dynamic_pointer_cast<cChangeStyle>(frameOf(pv, page, "inside")->Elements().Item(1));
+    };
+    ASSERT_TRUE(changeOn("Page 1") && changeOn("Page 2"));
+    EXPECT_EQ(&changeOn("Page 1")->Style(), &changeOn("Page 2")->Style());
+    EXPECT_TRUE(changeOn("Page 2")->Style().Bold);
+}
+
 TEST(AddPageTemplate, KeepsAUserSizedLandscapeSheet) {
     Preview pv;
     pv.PageWidth(10000);
