@@ -91,6 +91,7 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     doc_ = &doc;
     offsets_.assign(1, 0);
     lastWidth_ = lastHeight_ = 0;
+    lastFont_ = {};
     pageObjects_.clear();
     fonts_.clear();
     images_.clear();
@@ -488,18 +489,26 @@ void PdfWriter::PutRotatedText(const std::string& text, std::int32_t px, std::in
     textRun(text, px, py, style, style.TextRotation);
 }
 
-int PdfWriter::fontIndex(const std::string& baseFont) {
-    for (std::size_t i = 0; i < fonts_.size(); ++i)
-        if (fonts_[i] == baseFont) return static_cast<int>(i + 1);
-    fonts_.push_back(baseFont);
-    return static_cast<int>(fonts_.size());
+int PdfWriter::fontIndex(const cStyle& style) {
+    // Runs come in long stretches of one font; the base font is worked out again only when
+    // the name or the emphasis changes.
+    if (lastFont_.index > 0 && lastFont_.name == style.FontName && lastFont_.bold == style.Bold &&
+        lastFont_.italic == style.Italic)
+        return lastFont_.index;
+    const std::string baseFont = pdf::baseFontName(style);
+    int index = 0;
+    for (std::size_t i = 0; i < fonts_.size() && !index; ++i)
+        if (fonts_[i] == baseFont) index = static_cast<int>(i + 1);
+    if (!index) {
+        fonts_.push_back(baseFont);
+        index = static_cast<int>(fonts_.size());
+    }
+    lastFont_ = {style.FontName, style.Bold, style.Italic, index};
+    return index;
 }
 
 void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t top, const cStyle& style,
                         std::int32_t rotation) {
-    std::string encoded;
-    encoded.reserve(text.size());
-    replaced_ += appendWinAnsi(encoded, text);
     const FontMetricsTwips m = TextMeasurer::metrics(style);
     const double ascent = m.ascent;
     const double size = style.FontSize / 20.0;
@@ -514,28 +523,39 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
     content_ += "BT\r\n";
     color(style.ForeColor, false);
     content_ += "/F";
-    appendInt(content_, fontIndex(pdf::baseFontName(style)));
+    appendInt(content_, fontIndex(style));
     content_ += ' ';
     appendFixed3(content_, size);
     content_ += " Tf\r\n";
-    appendFixed3(content_, cosA), content_ += ' ';
-    appendFixed3(content_, sinA), content_ += ' ';
-    appendFixed3(content_, -sinA), content_ += ' ';
-    appendFixed3(content_, cosA), content_ += ' ';
+    if (rotation) {
+        appendFixed3(content_, cosA), content_ += ' ';
+        appendFixed3(content_, sinA), content_ += ' ';
+        appendFixed3(content_, -sinA), content_ += ' ';
+        appendFixed3(content_, cosA), content_ += ' ';
+    } else {
+        content_ += "1.000 0.000 0.000 1.000 ";
+    }
     appendFixed3(content_, baseX / 20.0), content_ += ' ';
     appendFixed3(content_, (pageHeight_ - baseY) / 20.0);
     content_ += " Tm\r\n(";
-    for (char c : encoded) {
-        if (c == '\\' || c == '(' || c == ')') content_ += '\\';
-        if (c == '\r') {
-            content_ += "\\r";
-            continue;
+    // Encoded straight into the content, then escaped in place: "\", "(" and ")" take a
+    // backslash, CR and LF their escapes.
+    const std::size_t start = content_.size();
+    replaced_ += appendWinAnsi(content_, text);
+    if (content_.find_first_of("\\()\r\n", start) != std::string::npos) {
+        std::string escaped;
+        escaped.reserve(content_.size() - start + 8);
+        for (std::size_t i = start; i < content_.size(); ++i) {
+            const char c = content_[i];
+            if (c == '\r') escaped += "\\r";
+            else if (c == '\n') escaped += "\\n";
+            else {
+                if (c == '\\' || c == '(' || c == ')') escaped += '\\';
+                escaped += c;
+            }
         }
-        if (c == '\n') {
-            content_ += "\\n";
-            continue;
-        }
-        content_ += c;
+        content_.resize(start);
+        content_ += escaped;
     }
     content_ += ") Tj\r\nET\r\n";
 

@@ -93,7 +93,7 @@ private:
     // The pen of `line`: width, dash pattern, stroke colour. False for an invisible pen.
     bool pen(const cLineStyle& line);
     void color(std::int32_t c, bool stroke);
-    int fontIndex(const std::string& baseFont);
+    int fontIndex(const cStyle& style);
     void rectanglePath(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     void ellipsePath(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry);
     // Lines of a hatch over the box, clipped to the path just written (which it ends).
@@ -117,6 +117,11 @@ private:
     std::vector<std::size_t> offsets_;  // index = object number
     std::vector<int> pageObjects_;
     std::vector<std::string> fonts_;
+    struct {
+        std::string name;
+        bool bold = false, italic = false;
+        int index = 0;  // 0: none yet
+    } lastFont_;
     std::vector<Image> images_;
     std::size_t replaced_ = 0;
 };

@@ -26,8 +26,10 @@ std::size_t appendWinAnsi(std::string& out, std::string_view s) {
     while (p < end) {
         unsigned char b = *p;
         if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++p;
+            // ASCII is most text: a stretch of it is appended in one piece.
+            const auto* from = p;
+            while (p < end && *p < 0x80) ++p;
+            out.append(reinterpret_cast<const char*>(from), static_cast<std::size_t>(p - from));
             continue;
         }
         int len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;

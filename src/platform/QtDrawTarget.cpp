@@ -15,7 +15,9 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 }  // namespace
 
 QtDrawTarget::QtDrawTarget(QPainter& painter, double twipsPerPixelX, double twipsPerPixelY)
-    : painter_(painter), tppX_(twipsPerPixelX > 0 ? twipsPerPixelX : 15), tppY_(twipsPerPixelY > 0 ? twipsPerPixelY : 15) {}
+    : painter_(painter), tppX_(twipsPerPixelX > 0 ? twipsPerPixelX : 15), tppY_(twipsPerPixelY > 0 ? twipsPerPixelY : 15) {
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
 
 QColor QtDrawTarget::color(std::int32_t rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
@@ -50,31 +52,40 @@ QtDrawTarget::RunFont QtDrawTarget::runFont(cStyle style, double points) const {
     RunFont run;
     run.font = TextMeasurer::font(style, points * dpi / (deviceDpi > 0 ? deviceDpi : 96));
     // The device draws a font at a whole number of pixels, a little larger or smaller than
-    // asked; the run is scaled back to the size the layout measured (the measurer's twips are
-    // the device's pixels times twips per pixel), so text laid out to a margin ends there and
-    // sits on the baseline every other output gives it.
+    // asked; the glyphs' advances are scaled back to the widths the layout measured (the
+    // measurer's twips are the device's pixels times twips per pixel), so text laid out to a
+    // margin ends there on every output. Spacing, not a transform: drawing stays on Qt's
+    // fast path, and a glyph's own size is off by less than half a pixel.
     style.FontSize = static_cast<float>(points * 20);
     static const QString kSample = QStringLiteral("HHHHHHHHHHnnnnnnnnnn");
     const double measured = TextMeasurer::width(style, "HHHHHHHHHHnnnnnnnnnn") / tppX_;
-    const double drawn = QFontMetricsF(run.font, painter_.device()).horizontalAdvance(kSample);
-    run.scale = measured > 0 && drawn > 0 ? measured / drawn : 1.0;
+    run.metrics.emplace(run.font, painter_.device());
+    const double drawn = run.metrics->horizontalAdvance(kSample);
+    if (measured > 0 && drawn > 0 && std::abs(measured / drawn - 1) > 1e-4) {
+        run.font.setLetterSpacing(QFont::PercentageSpacing, 100.0 * measured / drawn);
+        run.metrics.emplace(run.font, painter_.device());
+    }
     run.ascent = TextMeasurer::metrics(style).ascent / tppY_;
     return run;
 }
 
 double QtDrawTarget::drawRun(const RunFont& run, QPointF origin, double degrees, const QString& text,
                              std::int32_t rgb) {
-    painter_.save();
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_.setFont(run.font);
     painter_.setPen(color(rgb));
-    painter_.translate(origin);
-    if (degrees != 0) painter_.rotate(-degrees);  // counter-clockwise on a y-down device
-    painter_.translate(0, run.ascent);
-    if (run.scale != 1.0) painter_.scale(run.scale, run.scale);
-    painter_.drawText(QPointF(0, 0), text);
-    painter_.restore();
-    return QFontMetricsF(run.font, painter_.device()).horizontalAdvance(text) * run.scale;
+    // A turned run's transform goes over the painter's and is taken back without saving the
+    // whole painter state: this is the hot path of every page drawn.
+    if (degrees == 0) {
+        painter_.drawText(QPointF(origin.x(), origin.y() + run.ascent), text);
+    } else {
+        const QTransform base = painter_.transform();
+        QTransform t;
+        t.translate(origin.x(), origin.y());
+        t.rotate(-degrees);  // counter-clockwise on a y-down device
+        painter_.setTransform(t * base);
+        painter_.drawText(QPointF(0, run.ascent), text);
+        painter_.setTransform(base);
+    }
+    return run.metrics->horizontalAdvance(text);
 }
 
 const QtDrawTarget::RunFont& QtDrawTarget::currentFont() {
@@ -87,6 +98,7 @@ const QtDrawTarget::RunFont& QtDrawTarget::currentFont() {
         s.Strikethru = strike_;
         font_ = runFont(s, fontPoints_);
         fontDirty_ = false;
+        ++serial_;
     }
     return font_;
 }
@@ -184,7 +196,13 @@ void QtDrawTarget::PaintPicture(const QImage& picture, double x, double y, doubl
 
 void QtDrawTarget::Print(const std::string& text) {
     if (text.empty()) return;
-    x_ += drawRun(currentFont(), QPointF(px(x_), py(y_)), 0, qs(text), foreColor_) * tppX_;
+    const RunFont& run = currentFont();
+    // Runs in one font give it to the painter once.
+    if (fontSerial_ != serial_) {
+        painter_.setFont(run.font);
+        fontSerial_ = serial_;
+    }
+    x_ += drawRun(run, QPointF(px(x_), py(y_)), 0, qs(text), foreColor_) * tppX_;
 }
 
 void QtDrawTarget::RoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -220,7 +238,10 @@ void QtDrawTarget::RotatedText(std::int32_t x, std::int32_t y, const std::string
     // The size before the device font's rounding when the caller gives it; else the cell
     // height in pixels, as points on this device.
     const double points = df.points > 0 ? df.points : std::abs(df.height) * 72.0 / LogPixelsY();
-    drawRun(runFont(s, points), QPointF(x, y), df.escapement / 10.0, qs(text), rgb);
+    const RunFont run = runFont(s, points);
+    painter_.setFont(run.font);
+    fontSerial_ = -1;
+    drawRun(run, QPointF(x, y), df.escapement / 10.0, qs(text), rgb);
 }
 
 std::int32_t QtDrawTarget::LogPixelsY() const { return static_cast<std::int32_t>(std::lround(1440.0 / tppY_)); }

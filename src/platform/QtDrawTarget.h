@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <optional>
 #include <QPainter>
 
 #include "core/DrawTarget.h"
@@ -51,17 +53,17 @@ public:
 private:
     QPen pen(std::int32_t color) const;
     QBrush fillBrush() const;
-    // The device font for `style` at `points` (zoomed), and the scale and ascent (device
-    // pixels) that make its runs as wide and as high as the layout measured them.
+    // The device font for `style` at `points` (zoomed), spaced so that its runs are as wide
+    // as the layout measured them, and the ascent (device pixels) the layout gives it.
     struct RunFont {
         QFont font;
-        double scale = 1;
         double ascent = 0;
+        std::optional<QFontMetricsF> metrics;  // of `font` on the device
     };
     RunFont runFont(cStyle style, double points) const;
     const RunFont& currentFont();
-    // Draws `text` with its cell's top left at `origin` (device pixels), turned by `degrees`
-    // counter-clockwise; returns its advance in device pixels.
+    // Draws `text` in `run` (already the painter's font) with its cell's top left at `origin`
+    // (device pixels), turned by `degrees` counter-clockwise; returns its advance in pixels.
     double drawRun(const RunFont& run, QPointF origin, double degrees, const QString& text, std::int32_t rgb);
     double px(double twips) const { return twips / tppX_; }
     double py(double twips) const { return twips / tppY_; }
@@ -75,6 +77,9 @@ private:
     bool bold_ = false, italic_ = false, underline_ = false, strike_ = false;
     bool fontDirty_ = true;
     RunFont font_;
+    // font_ is made anew at each serial_; the painter has it when fontSerial_ equals serial_.
+    int fontSerial_ = -1;
+    int serial_ = 0;
 };
 
 }  // namespace kalder
