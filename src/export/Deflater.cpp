@@ -16,7 +16,7 @@ Deflater::~Deflater() {
 void Deflater::compress(std::string_view in, std::string& out) {
     deflateReset(&stream_);
     out.resize(deflateBound(&stream_, static_cast<uLong>(in.size())));
-    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    stream_.next_in = reinterpret_cast<const Bytef*>(in.data());
     stream_.avail_in = static_cast<uInt>(in.size());
     stream_.next_out = reinterpret_cast<Bytef*>(out.data());
     stream_.avail_out = static_cast<uInt>(out.size());

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+// zlib reads its input through a pointer to const.
+#define ZLIB_CONST
 #include <zlib.h>
 
 namespace kalder {
