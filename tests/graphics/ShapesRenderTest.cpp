@@ -72,6 +72,8 @@ TEST(ShapesRender, Figures) {
          {"arc ending at a full turn stops at 6.27",
           [](Preview& pv) { pv.DrawArc(300, 600, 450, 0.5f, 6.2831853f, 0.5f); },
           {"Arc 1800 3600 450 color=0 start=0.5 end=6.27 aspect=0.5"}},
+         {"arc of a whole turn keeps its gap", [](Preview& pv) { pv.DrawArc(300, 600, 450, 0, 6.2831853f, 1); },
+          {"Arc 1800 3600 450 color=0 start=0 end=6.27 aspect=1"}},
          {"quarter arc: end rounded to a hundredth, less one",
           [](Preview& pv) { pv.DrawArc(0, 0, 300, 0, 1.5707963f, 1); },
           {"Arc 1500 3000 300 color=0 start=0 end=1.56 aspect=1"}},

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QThread>
@@ -370,6 +371,23 @@ TEST_F(CupsPrint, MetricsOfTheCurrentPrinterAndItsReturnAfterARun) {
     ASSERT_FALSE(print("KalderTrays").empty());
     EXPECT_EQ(pv.outputSettings().currentPrinter, "KalderPDF");
     EXPECT_EQ(pv.DeviceName(), "KalderPDF");
+}
+
+TEST_F(CupsPrint, PageImagesClipTextWhereTheCurrentPrinterDoes) {
+    // 16,000 twips down: beyond the printable height a printer is assumed to have (15,363),
+    // inside the one this printer reports (16,440), so the image shows what the paper gets.
+    pv.outputSettings().currentPrinter = "KalderPDF";
+    pv.CurrentFrame("WholePage");
+    pv.AddTextAt("Near the bottom", 1440, 16000, prALLeft, prASNone);
+    const std::string base = (std::filesystem::temp_directory_path() / "kalder-clip-").string();
+    pv.ExportBMP(base);
+    const QImage image(QString::fromStdString(base + "1.bmp"));
+    std::filesystem::remove(base + "1.bmp");
+    ASSERT_FALSE(image.isNull());
+    bool ink = false;
+    for (int y = 16000 / 15; y < 16300 / 15 && !ink; ++y)
+        for (int x = 96; x < 400 && !ink; ++x) ink = qGray(image.pixel(x, y)) < 128;
+    EXPECT_TRUE(ink);
 }
 
 TEST_F(CupsPrint, TheDialogPrintsWhatItsControlsSay) {
