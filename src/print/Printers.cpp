@@ -1,8 +1,6 @@
 #include "print/Printers.h"
 
 #include <QPrinterInfo>
-#include <cups/cups.h>
-#include <cups/ppd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include "core/QtRuntime.h"
 #include "host/InterfaceTexts.h"
 #include "kalder/Enums.h"
+#include "print/CupsLibrary.h"
 
 namespace kalder {
 
@@ -26,27 +25,24 @@ std::string upper(std::string_view s) {
 
 bool sameWord(std::string_view a, std::string_view b) { return upper(a) == upper(b); }
 
-// The input choices of a queue's PPD as (keyword, text) pairs. The PPD interface is the only
-// one libcups has for them; it is marked deprecated in favour of IPP media sources, which
-// PPD-driven queues do not list with their names.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+// The input choices of a queue's PPD as (keyword, text) pairs (see CupsLibrary.h for why
+// the PPD interface).
 std::vector<std::pair<std::string, std::string>> inputSlots(const std::string& printer) {
     std::vector<std::pair<std::string, std::string>> choices;
-    if (printer.empty()) return choices;
-    const char* file = cupsGetPPD(printer.c_str());
+    const CupsLibrary* cups = cupsLibrary();
+    if (printer.empty() || !cups) return choices;
+    const char* file = cups->cupsGetPPD(printer.c_str());
     if (!file) return choices;
     const std::string path = file;
-    if (ppd_file_t* ppd = ppdOpenFile(path.c_str())) {
-        if (ppd_option_t* option = ppdFindOption(ppd, "InputSlot"))
+    if (ppd_file_t* ppd = cups->ppdOpenFile(path.c_str())) {
+        if (ppd_option_t* option = cups->ppdFindOption(ppd, "InputSlot"))
             for (int i = 0; i < option->num_choices; ++i)
                 choices.emplace_back(option->choices[i].choice, option->choices[i].text);
-        ppdClose(ppd);
+        cups->ppdClose(ppd);
     }
     ::unlink(path.c_str());  // cupsGetPPD hands out a temporary copy
     return choices;
 }
-#pragma GCC diagnostic pop
 
 // Texts for the standard bins that come without a name.
 std::string standardBinText(std::int32_t code) {
@@ -90,9 +86,11 @@ PrinterIdentity printerIdentity(const std::string& printer) {
     if (printer.empty()) return id;
     ensureGuiApplication();
     id.driverName = utf8(QPrinterInfo::printerInfo(QString::fromStdString(printer)).makeAndModel());
-    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr)) {
-        if (const char* uri = cupsGetOption("device-uri", dest->num_options, dest->options)) id.port = uri;
-        cupsFreeDests(1, dest);
+    const CupsLibrary* cups = cupsLibrary();
+    if (!cups) return id;
+    if (cups_dest_t* dest = cups->cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr)) {
+        if (const char* uri = cups->cupsGetOption("device-uri", dest->num_options, dest->options)) id.port = uri;
+        cups->cupsFreeDests(1, dest);
     }
     return id;
 }

@@ -1,13 +1,14 @@
 // The printers of the system as the print run and the printer setup dialog see them: CUPS
 // queues through Qt's print support, with libcups for what Qt does not expose (the paper
-// bins, which are a PPD's input slots, and the port, which is the queue's device URI).
+// bins, which are a PPD's input slots, and the port, which is the queue's device URI);
+// libcups is loaded on the first such question (CupsLibrary.h).
 //
 // Paper and bin codes: a paper size that Kalder's ePaperSize knows keeps that number (A4 is
 // 9); a bin of a standard input slot keeps its ePaperBin number (Auto is 7); the printer's
 // other sizes and bins get codes from 256 up, in the order the printer lists them.
 //
 // Every call asks the print system afresh; none throws. Without a print system the lists
-// are empty.
+// are empty; without libcups the bins are empty and the port is blank.
 #pragma once
 
 #include <QPageSize>

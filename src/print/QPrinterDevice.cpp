@@ -2,12 +2,12 @@
 
 #include <QPrintEngine>
 #include <QPrinterInfo>
-#include <cups/cups.h>
 
 #include <cstdlib>
 
 #include "kalder/AutomationError.h"
 #include "kalder/Enums.h"
+#include "print/CupsLibrary.h"
 
 namespace kalder {
 
@@ -93,14 +93,19 @@ PrinterGeometry QPrinterDevice::geometry() const { return geometryOf(printer_); 
 void QPrinterDevice::finish() {
     if (!started_) return;
     // A request that succeeds, so that the status read below is the one of the job Qt
-    // submits while the painter ends (Qt does not report it).
-    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer_.printerName().toLocal8Bit().constData(), nullptr))
-        cupsFreeDests(1, dest);
+    // submits while the painter ends (Qt does not report it). Without libcups Qt has no CUPS
+    // plugin either, so there is no job status to read.
+    const CupsLibrary* cups = cupsLibrary();
+    if (cups) {
+        if (cups_dest_t* dest =
+                cups->cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer_.printerName().toLocal8Bit().constData(), nullptr))
+            cups->cupsFreeDests(1, dest);
+    }
     target_.reset();
     started_ = false;
     const bool ended = painter_.end();
     if (!ended) printerError();
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) printerError(cupsLastErrorString());
+    if (cups && cups->cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) printerError(cups->cupsLastErrorString());
 }
 
 void QPrinterDevice::abort() noexcept {
