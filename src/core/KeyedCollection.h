@@ -255,7 +255,9 @@ private:
                                                  static_cast<std::uint32_t>(pos)});
             if (!key.empty()) {
                 n->hash = hashOf(matchOf(key));
-                if (keyed_ + 1 > buckets_.size())
+                // Two keys to a bucket on average: chains stay short, and a document's many
+                // element collections keep half the bucket arrays.
+                if (keyed_ + 1 > 2 * buckets_.size())
                     rehash(buckets_.empty() ? kDefaultBuckets : buckets_.size() * 2);
             }
             if (step_ > 0 && order_.size() == order_.capacity()) {
