@@ -72,6 +72,8 @@ public:
             keyed_ = std::exchange(other.keyed_, 0);
             other.order_.clear();
             other.buckets_.clear();
+            version_ = std::max(version_, other.version_) + 1;
+            ++other.version_;
         }
         return *this;
     }
@@ -82,6 +84,7 @@ public:
 
     CompareModes compareMode() const noexcept { return mode_; }
     void setCompareMode(CompareModes mode) {
+        ++version_;
         if (!order_.empty())
             throw AutomationError(err::SetNotPermitted, "FastCollection.CompareMode (Let)",
                                   "Cannot change CompareMode. The collection contains items.");
@@ -92,6 +95,10 @@ public:
     // as a vector grows.
     std::int32_t step() const noexcept { return step_; }
     void setStep(std::int32_t step) noexcept { step_ = step; }
+
+    // A number that changes whenever the items, their keys or their order may have changed,
+    // so that a caller can keep what it looked up until then.
+    std::uint64_t version() const noexcept { return version_; }
 
     // Appends; returns the stored value.
     T& add(T value, std::string_view key = {}) { return insert(order_.size(), std::move(value), key); }
@@ -119,11 +126,15 @@ public:
         return n ? static_cast<std::int32_t>(n->pos + 1) : 0;
     }
 
-    T& at(std::int32_t position, const char* member = "ItemByIndex") { return node(position, member).value; }
+    T& at(std::int32_t position, const char* member = "ItemByIndex") {
+        ++version_;  // the caller may store another value through the reference
+        return node(position, member).value;
+    }
     const T& at(std::int32_t position, const char* member = "ItemByIndex") const {
         return const_cast<KeyedCollection*>(this)->node(position, member).value;
     }
     T& byKey(std::string_view key, const char* member = "ItemByKey") {
+        ++version_;  // the caller may store another value through the reference
         Node* n = lookup(key);
         if (!n) raiseStandard(err::InvalidPropertyIndex, std::string("FastCollection.") + member);
         return n->value;
@@ -135,6 +146,7 @@ public:
 
     // Gives the item at `position` a new key ("" removes its key).
     void rename(std::int32_t position, std::string_view newKey) {
+        ++version_;
         Node& n = node(position, "Key (LET)");
         std::string key(newKey);
         std::uint32_t hash = key.empty() ? 0 : hashOf(matchOf(key));
@@ -149,6 +161,7 @@ public:
     }
 
     void removeAt(std::int32_t position, const char* member = "RemoveByIndex") {
+        ++version_;
         Node& n = node(position, member);
         if (!n.key.empty()) unlink(n);
         std::size_t pos = n.pos;
@@ -157,6 +170,7 @@ public:
     }
     // Removes the item with that key; false when there is none.
     bool removeKey(std::string_view key) {
+        ++version_;
         const Node* n = lookup(key);
         if (!n) return false;
         removeAt(static_cast<std::int32_t>(n->pos + 1));
@@ -164,6 +178,7 @@ public:
     }
 
     void clear() noexcept {
+        ++version_;
         order_.clear();
         std::fill(buckets_.begin(), buckets_.end(), nullptr);
         keyed_ = 0;
@@ -249,6 +264,7 @@ private:
     }
 
     T& insert(std::size_t pos, T value, std::string_view key) {
+        ++version_;
         try {
             if (!key.empty() && lookup(key)) raiseStandard(err::DuplicateKey, "FastCollection.Add");
             auto n = std::make_unique<Node>(Node{std::move(value), std::string(key), nullptr, 0,
@@ -320,6 +336,7 @@ private:
     std::vector<std::unique_ptr<Node>> order_;
     std::vector<Node*> buckets_;
     std::size_t keyed_ = 0;
+    std::uint64_t version_ = 0;  // changes with every change of the items, their keys or order
 };
 
 }  // namespace kalder

@@ -16,6 +16,8 @@ public:
     using Ptr = std::shared_ptr<T>;
 
     std::int32_t Count() const noexcept { return items_.Count(); }
+    // Changes whenever the items, their keys or their order may have changed.
+    std::uint64_t version() const noexcept { return items_.version(); }
     bool empty() const noexcept { return items_.empty(); }
 
     Ptr Item(std::string_view key) const {

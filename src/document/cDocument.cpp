@@ -27,11 +27,27 @@ std::shared_ptr<const cStyle> cDocument::sharedStyle(const cStyle& style) {
     return fresh;
 }
 
-std::shared_ptr<cPage> cDocument::currentPage() const { return pages_.Item(std::string_view(currentPage_)); }
+std::shared_ptr<cPage> cDocument::currentPage() const {
+    CurrentCache& c = current_;
+    if (c.pagesVersion != pages_.version() || c.pageKey != currentPage_) {
+        c.page = pages_.Item(std::string_view(currentPage_));
+        c.pagesVersion = pages_.version();
+        c.pageKey = currentPage_;
+        c.framesVersion = ~0ULL;  // the frame is looked up again on that page
+    }
+    return c.page;
+}
 
 std::shared_ptr<cFrame> cDocument::currentFrame() const {
     auto page = currentPage();
-    return page ? page->Frames().Item(std::string_view(currentFrame_)) : nullptr;
+    if (!page) return nullptr;
+    CurrentCache& c = current_;
+    if (c.framesVersion != page->Frames().version() || c.frameKey != currentFrame_) {
+        c.frame = page->Frames().Item(std::string_view(currentFrame_));
+        c.framesVersion = page->Frames().version();
+        c.frameKey = currentFrame_;
+    }
+    return c.frame;
 }
 
 std::shared_ptr<cPage> cDocument::AddPage(std::string_view key, bool init, std::int32_t marginLeft,

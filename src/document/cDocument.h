@@ -68,6 +68,16 @@ private:
     static constexpr std::size_t kRecentStyles = 16;
     std::shared_ptr<const cStyle> recentStyles_[kRecentStyles];
     std::size_t nextRecentStyle_ = 0;  // the slot replaced next
+
+    // The current page and frame as last looked up, kept while the keys and the collections
+    // they were found in stay as they were: every builder call asks for them.
+    struct CurrentCache {
+        std::uint64_t pagesVersion = ~0ULL, framesVersion = ~0ULL;
+        std::string pageKey, frameKey;
+        std::shared_ptr<cPage> page;
+        std::shared_ptr<cFrame> frame;
+    };
+    mutable CurrentCache current_;
 };
 
 }  // namespace kalder
