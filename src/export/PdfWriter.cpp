@@ -1,6 +1,7 @@
 #include "export/PdfWriter.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -542,7 +543,8 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
     // backslash, CR and LF their escapes.
     const std::size_t start = content_.size();
     replaced_ += appendWinAnsi(content_, text);
-    if (content_.find_first_of("\\()\r\n", start) != std::string::npos) {
+    const auto special = [](char c) { return c == '\\' || c == '(' || c == ')' || c == '\r' || c == '\n'; };
+    if (std::any_of(content_.begin() + static_cast<std::ptrdiff_t>(start), content_.end(), special)) {
         std::string escaped;
         escaped.reserve(content_.size() - start + 8);
         for (std::size_t i = start; i < content_.size(); ++i) {
