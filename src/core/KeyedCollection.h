@@ -52,14 +52,15 @@ public:
 
     // `buckets` is rounded up to a power of two.
     explicit KeyedCollection(CompareModes mode = CompareText, std::size_t buckets = kDefaultBuckets)
-        : mode_(mode), buckets_(std::bit_ceil(std::max<std::size_t>(buckets, 1)), nullptr) {}
+        : mode_(mode), firstBuckets_(std::bit_ceil(std::max<std::size_t>(buckets, 1))) {}
     KeyedCollection(const KeyedCollection&) = delete;
     KeyedCollection& operator=(const KeyedCollection&) = delete;
     // The moved-from collection is left empty and usable (its bucket table is rebuilt on
     // the next keyed add).
     KeyedCollection(KeyedCollection&& other) noexcept
         : mode_(other.mode_), step_(other.step_), order_(std::move(other.order_)),
-          buckets_(std::move(other.buckets_)), keyed_(std::exchange(other.keyed_, 0)) {
+          buckets_(std::move(other.buckets_)), firstBuckets_(other.firstBuckets_),
+          keyed_(std::exchange(other.keyed_, 0)) {
         other.order_.clear();
         other.buckets_.clear();
     }
@@ -69,6 +70,7 @@ public:
             step_ = other.step_;
             order_ = std::move(other.order_);
             buckets_ = std::move(other.buckets_);
+            firstBuckets_ = other.firstBuckets_;
             keyed_ = std::exchange(other.keyed_, 0);
             other.order_.clear();
             other.buckets_.clear();
@@ -274,7 +276,7 @@ private:
                 // Two keys to a bucket on average: chains stay short, and a document's many
                 // element collections keep half the bucket arrays.
                 if (keyed_ + 1 > 2 * buckets_.size())
-                    rehash(buckets_.empty() ? kDefaultBuckets : buckets_.size() * 2);
+                    rehash(buckets_.empty() ? firstBuckets_ : buckets_.size() * 2);
             }
             if (step_ > 0 && order_.size() == order_.capacity()) {
                 // The index array grows by the step at least; beyond that by half its size, so
@@ -334,7 +336,9 @@ private:
     CompareModes mode_;
     std::int32_t step_ = 0;  // 0: the index array grows as a vector does
     std::vector<std::unique_ptr<Node>> order_;
+    // Made on the first keyed add: a document holds many collections that stay empty.
     std::vector<Node*> buckets_;
+    std::size_t firstBuckets_ = kDefaultBuckets;
     std::size_t keyed_ = 0;
     std::uint64_t version_ = 0;  // changes with every change of the items, their keys or order
 };
