@@ -1,6 +1,6 @@
 #include "core/QtRuntime.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -8,6 +8,18 @@
 #include <unistd.h>
 
 namespace kalder {
+
+namespace {
+ApplicationMaker& maker() {
+    static ApplicationMaker registered = nullptr;
+    return registered;
+}
+}  // namespace
+
+bool registerApplicationMaker(ApplicationMaker m) {
+    maker() = m;
+    return true;
+}
 
 void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
@@ -27,9 +39,9 @@ void ensureGuiApplication() {
     const char* current = std::setlocale(LC_ALL, nullptr);
     const std::string saved = current ? current : "C";
     // Lives until the process ends; the host may create its own application before calling us.
-    // A QApplication, not a plain QGuiApplication: the preview window and the printer setup
-    // dialog need widgets, and Qt allows one application object per process.
-    static QApplication* app = new QApplication(argc, argv);
+    // A QApplication when the window or the print code is part of the program (they register
+    // its maker), since widgets need one and Qt allows one application object per process.
+    static QCoreApplication* app = maker() ? maker()(argc, argv) : new QGuiApplication(argc, argv);
     (void)app;
     std::setlocale(LC_ALL, saved.c_str());
 }

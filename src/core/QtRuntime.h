@@ -5,9 +5,18 @@
 // library to the environment's locale.
 #pragma once
 
+class QCoreApplication;
+
 namespace kalder {
 
 // Makes sure a QGuiApplication (or QApplication) exists. Call from the thread that will own it.
 void ensureGuiApplication();
+
+// What makes the application object. The window and the print code register a maker of a
+// QApplication (widgets need one, and a process has one application object); a program that
+// links neither gets a QGuiApplication and never loads the widget library.
+using ApplicationMaker = QCoreApplication* (*)(int& argc, char** argv);
+// Registers `maker` (from a static initialiser of the code that needs it); returns true.
+bool registerApplicationMaker(ApplicationMaker maker);
 
 }  // namespace kalder

@@ -1,5 +1,7 @@
 #include "print/Printers.h"
 
+#include <QApplication>
+
 #include <QPrinterInfo>
 #include <unistd.h>
 
@@ -12,6 +14,13 @@
 #include "print/CupsLibrary.h"
 
 namespace kalder {
+
+namespace {
+// Widgets need a QApplication: whenever this code is part of the program, the application the
+// library creates is one.
+const bool kWidgetApplication = registerApplicationMaker(
+    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+}  // namespace
 
 namespace {
 

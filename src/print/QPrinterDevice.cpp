@@ -1,15 +1,25 @@
 #include "print/QPrinterDevice.h"
 
+#include <QApplication>
+
 #include <QPrintEngine>
 #include <QPrinterInfo>
 
 #include <cstdlib>
 
+#include "core/QtRuntime.h"
 #include "kalder/AutomationError.h"
 #include "kalder/Enums.h"
 #include "print/CupsLibrary.h"
 
 namespace kalder {
+
+namespace {
+// Widgets need a QApplication: whenever this code is part of the program, the application the
+// library creates is one.
+const bool kWidgetApplication = registerApplicationMaker(
+    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+}  // namespace
 
 namespace {
 

@@ -42,6 +42,13 @@
 namespace kalder {
 
 namespace {
+// Widgets need a QApplication: whenever this code is part of the program, the application the
+// library creates is one.
+const bool kWidgetApplication = registerApplicationMaker(
+    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+}  // namespace
+
+namespace {
 
 QString text(std::string_view literal) { return QString::fromStdString(tr(literal)); }
 QString qs(const std::string& s) { return QString::fromStdString(s); }

@@ -77,6 +77,7 @@ PreviewWindow::PreviewWindow(Preview& pv) : pv_(pv) {
     resize(std::min(1000, screen.width() * 9 / 10), std::min(960, screen.height() * 9 / 10));
 
     pv_.windowSettings().open.window = this;
+    pv_.windowSettings().open.close = [](PreviewWindow* w) { delete w; };
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -86,12 +87,6 @@ PreviewWindow::~PreviewWindow() {
     zoomBox_->lineEdit()->blockSignals(true);
     OpenWindow& link = pv_.windowSettings().open;
     if (link.window == this) link.window = nullptr;
-}
-
-OpenWindow::~OpenWindow() {
-    PreviewWindow* w = window;
-    window = nullptr;
-    delete w;
 }
 
 QAction* PreviewWindow::addButton(const std::string& key, const char* tipLiteral, std::function<void()> run) {

@@ -10,6 +10,13 @@
 
 namespace kalder {
 
+namespace {
+// Widgets need a QApplication: whenever this code is part of the program, the application the
+// library creates is one.
+const bool kWidgetApplication = registerApplicationMaker(
+    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+}  // namespace
+
 bool ensureWidgetApplication() {
     ensureGuiApplication();
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;

@@ -13,14 +13,21 @@ class PreviewWindow;
 // The preview window a Preview has open, if any. The window belongs to its Preview: ending
 // the Preview closes and deletes it, so a window never outlives the document it shows.
 // Copies of a settings record do not share the window.
+// The window sets `close` when it opens, so that ending a Preview reaches the window code
+// only when there is a window: a program that never shows one links none of it.
 class OpenWindow {
 public:
     OpenWindow() = default;
     OpenWindow(const OpenWindow&) {}
     OpenWindow& operator=(const OpenWindow&) { return *this; }
-    ~OpenWindow();
+    ~OpenWindow() {
+        PreviewWindow* w = window;
+        window = nullptr;
+        if (w && close) close(w);
+    }
 
     PreviewWindow* window = nullptr;
+    void (*close)(PreviewWindow*) = nullptr;  // deletes the window
 };
 
 struct WindowSettings {
