@@ -44,8 +44,6 @@ struct OutputRules {
     // Spaces between words are drawn as text runs. A PDF leaves them as gaps: readers find
     // word breaks by position, and a run of spaces would only add bytes.
     bool everySpace = true;
-    // The find dialog's match is drawn in red.
-    bool highlightsMatches = true;
 };
 
 // How a figure's interior is painted, from the style: the one fill policy of every output.
@@ -57,6 +55,15 @@ struct Fill {
 // Boxes and circles follow FillStyle with its hatches; rounded rectangles and polygons (a
 // brush, not a fill style) are solid or hollow.
 Fill fillOf(const cStyle& style, bool hatches = true);
+
+// The half-axes of a circle or ellipse given, as PutCircle takes it, by its larger half-axis
+// `radius` and `aspect` (height / width).
+struct HalfAxes {
+    double rx, ry;
+};
+inline HalfAxes halfAxesOf(double radius, double aspect) {
+    return aspect > 1 ? HalfAxes{radius / aspect, radius} : HalfAxes{radius, radius * aspect};
+}
 
 class Canvas {
 public:

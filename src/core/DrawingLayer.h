@@ -32,6 +32,8 @@ struct PrinterMetrics {
     std::int32_t MarginHeight = 240;
     std::int32_t PrintWidth = 11508;
     std::int32_t PrintHeight = 15363;
+
+    friend bool operator==(const PrinterMetrics&, const PrinterMetrics&) = default;
 };
 
 class DrawingLayer final : public Canvas {

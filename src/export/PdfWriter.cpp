@@ -444,8 +444,7 @@ void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float,
                           const cStyle& style) {
     // The file has one figure for circles, ellipses and arcs: the whole ellipse of the two
     // radii, the larger one being `radius` as on the screen. An arc prints as its ellipse.
-    const double rx = aspect > 1 ? radius / aspect : radius;
-    const double ry = aspect > 1 ? radius : radius * aspect;
+    const auto [rx, ry] = halfAxesOf(radius, aspect);
     const auto irx = static_cast<std::int32_t>(std::lround(rx)), iry = static_cast<std::int32_t>(std::lround(ry));
     const Fill fill = fillOf(style);
     const int dashBefore = dash_;  // the Q below restores it

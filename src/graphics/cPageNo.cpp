@@ -28,11 +28,6 @@ std::shared_ptr<cPage> cPageNo::pageShowing(const cDocument& doc, const cFrame& 
     return own;
 }
 
-std::string cPageNo::text(const cDocument& doc, const cFrame& frame) const {
-    auto page = pageShowing(doc, frame);
-    return page ? expandPageNumber(Definition, pageNumberText(doc, *page, MaxPages)) : std::string();
-}
-
 void cPageNo::Preview(const cFrame& frame, RenderContext& ctx) const {
     if (!ctx.document) return;
     // The page being drawn; a frame drawn on its own finds its page.

@@ -34,8 +34,6 @@ public:
 
     // The page numbered when the element is drawn in `frame`; nullptr when there is none.
     std::shared_ptr<cPage> pageShowing(const cDocument& doc, const cFrame& frame) const;
-    // The text as drawn in `frame` of `doc`; "" when there is no page to number.
-    std::string text(const cDocument& doc, const cFrame& frame) const;
 
     void Preview(const cFrame& frame, RenderContext& ctx) const override;
     std::shared_ptr<cElement> Copy() const override;

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <cmath>
 
+#include "core/Canvas.h"
 #include "core/TextMeasurer.h"
 
 namespace kalder {
@@ -152,8 +153,7 @@ void QtDrawTarget::Line(double x1, double y1, double x2, double y2, std::int32_t
 }
 
 void QtDrawTarget::Circle(double x, double y, double radius, std::int32_t rgb, double aspect) {
-    const double rx = aspect > 1 ? radius / aspect : radius;
-    const double ry = aspect > 1 ? radius : radius * aspect;
+    const auto [rx, ry] = halfAxesOf(radius, aspect);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(pen(rgb));
     painter_.setBrush(fillBrush());
@@ -162,8 +162,7 @@ void QtDrawTarget::Circle(double x, double y, double radius, std::int32_t rgb, d
 }
 
 void QtDrawTarget::Arc(double x, double y, double radius, std::int32_t rgb, double start, double end, double aspect) {
-    const double rx = aspect > 1 ? radius / aspect : radius;
-    const double ry = aspect > 1 ? radius : radius * aspect;
+    const auto [rx, ry] = halfAxesOf(radius, aspect);
     // A negative angle draws a radius to the centre at that end, as a pie slice does.
     const bool pie = start < 0 || end < 0;
     start = std::fabs(start);

@@ -1,7 +1,5 @@
 #include "print/Printers.h"
 
-#include <QApplication>
-
 #include <QPrinterInfo>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 #include <cctype>
 
 #include "core/QtRuntime.h"
+#include "platform/WidgetApplication.h"
 #include "host/InterfaceTexts.h"
 #include "kalder/Enums.h"
 #include "print/CupsLibrary.h"
@@ -16,10 +15,8 @@
 namespace kalder {
 
 namespace {
-// Widgets need a QApplication: whenever this code is part of the program, the application the
-// library creates is one.
-const bool kWidgetApplication = registerApplicationMaker(
-    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+// Widgets need a QApplication: whenever this code is part of the program, it is the one.
+const bool kWidgetApplication = registerApplicationMaker(makeWidgetApplication);
 }  // namespace
 
 namespace {

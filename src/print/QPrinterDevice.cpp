@@ -1,13 +1,12 @@
 #include "print/QPrinterDevice.h"
 
-#include <QApplication>
-
 #include <QPrintEngine>
 #include <QPrinterInfo>
 
 #include <cstdlib>
 
 #include "core/QtRuntime.h"
+#include "platform/WidgetApplication.h"
 #include "kalder/AutomationError.h"
 #include "kalder/Enums.h"
 #include "print/CupsLibrary.h"
@@ -15,10 +14,8 @@
 namespace kalder {
 
 namespace {
-// Widgets need a QApplication: whenever this code is part of the program, the application the
-// library creates is one.
-const bool kWidgetApplication = registerApplicationMaker(
-    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+// Widgets need a QApplication: whenever this code is part of the program, it is the one.
+const bool kWidgetApplication = registerApplicationMaker(makeWidgetApplication);
 }  // namespace
 
 namespace {

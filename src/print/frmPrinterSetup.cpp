@@ -28,6 +28,7 @@
 
 #include "core/Locale.h"
 #include "core/QtRuntime.h"
+#include "platform/WidgetApplication.h"
 #include "core/Version.h"
 #include "document/cDocument.h"
 #include "host/InterfaceTexts.h"
@@ -42,10 +43,8 @@
 namespace kalder {
 
 namespace {
-// Widgets need a QApplication: whenever this code is part of the program, the application the
-// library creates is one.
-const bool kWidgetApplication = registerApplicationMaker(
-    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+// Widgets need a QApplication: whenever this code is part of the program, it is the one.
+const bool kWidgetApplication = registerApplicationMaker(makeWidgetApplication);
 }  // namespace
 
 namespace {

@@ -7,11 +7,7 @@
 namespace kalder {
 
 void PageCache::setPrinter(const PrinterMetrics& printer) {
-    const PrinterMetrics& p = printer_;
-    if (p.TwipsPerPixelX == printer.TwipsPerPixelX && p.TwipsPerPixelY == printer.TwipsPerPixelY &&
-        p.MarginWidth == printer.MarginWidth && p.MarginHeight == printer.MarginHeight &&
-        p.PrintWidth == printer.PrintWidth && p.PrintHeight == printer.PrintHeight)
-        return;
+    if (printer == printer_) return;
     printer_ = printer;
     clear();
 }

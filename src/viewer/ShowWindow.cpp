@@ -4,6 +4,7 @@
 #include <QEventLoop>
 
 #include "core/QtRuntime.h"
+#include "platform/WidgetApplication.h"
 #include "kalder/Preview.h"
 #include "viewer/PreviewWindow.h"
 #include "viewer/WindowSettings.h"
@@ -11,10 +12,8 @@
 namespace kalder {
 
 namespace {
-// Widgets need a QApplication: whenever this code is part of the program, the application the
-// library creates is one.
-const bool kWidgetApplication = registerApplicationMaker(
-    [](int& argc, char** argv) -> QCoreApplication* { return new QApplication(argc, argv); });
+// Widgets need a QApplication: whenever this code is part of the program, it is the one.
+const bool kWidgetApplication = registerApplicationMaker(makeWidgetApplication);
 }  // namespace
 
 bool ensureWidgetApplication() {
