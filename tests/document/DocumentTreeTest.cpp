@@ -25,6 +25,11 @@ namespace kalder {
 namespace {
 
 using test::checkTextRows;
+using test::onPageOne;
+using test::onPreview;
+using test::pageOf;
+using test::state;
+using test::where;
 using test::errorOf;
 using test::framesText;
 using test::frameText;
@@ -40,39 +45,13 @@ const std::string kNewPage =
     "Page 1: size 9 11910 x 16838 no 1/0 margins 0 0 0 0 bands 0 0 inside 0 0 11910 16838\n"
     "  inside 1 (0, 0) 11910 x 16838" + kWhole;
 
-std::shared_ptr<cPage> pageOf(Preview& pv, const std::string& key) { return pv.document().pages().Item(key); }
-std::string pageText(Preview& pv, const std::string& key) { return pageText(*pageOf(pv, key)); }
-std::string frameText(Preview& pv, const std::string& f) { return frameText(*pageOf(pv, "Page 1")->Frames().Item(f)); }
-
-// The current page, frame and position as the document holds them.
-std::string where(Preview& pv) {
-    const cDocument& d = pv.document();
-    return d.CurrentPage() + "/" + d.CurrentFrame() + " " + std::to_string(d.CurrentX) + "," + std::to_string(d.CurrentY);
-}
-
-// Where the builder stands, then the current page.
-std::string state(Preview& pv) { return where(pv) + "\n" + pageText(*pv.document().currentPage()); }
-
-std::string onPageOne(const std::function<void(cPage&)>& change) {
-    cDocument doc;
-    change(*doc.pages().Item(1));
-    return pageText(*doc.pages().Item(1));
-}
-
-std::string onPreview(const std::function<void(Preview&)>& build) {
-    Preview pv;
-    build(pv);
-    return state(pv);
-}
-
 TEST(NewDocument, HoldsPageOneWithInsideAndWholePageAndCopiesOfHeading5) {
     Preview pv;
     cDocument& doc = pv.document();
     EXPECT_EQ(state(pv), "Page 1/inside 0,0\n" + kNewPage);
     EXPECT_EQ(doc.currentFrame(), doc.pages().Item(1)->Frames().Item("inside"));
     const cStyle heading5 = *doc.NamedStyles.find("Heading5");
-    EXPECT_EQ(doc.Style, heading5);
-    EXPECT_EQ(doc.pages().Item(1)->Style, heading5);
+    EXPECT_TRUE(doc.Style == heading5 && doc.pages().Item(1)->Style == heading5);
     for (const auto& f : doc.pages().Item(1)->Frames()) {
         EXPECT_EQ(f->Style, heading5) << f->Key;
         EXPECT_EQ(f->CurrentStyle, heading5) << f->Key;
@@ -139,21 +118,11 @@ std::string added(std::int32_t l, std::int32_t r, std::int32_t t, std::int32_t b
 
 TEST(Pages, BandsMarginsAndSheetGiveTheFramesTheirPlaces) {
     checkTextRows({
-        {"HeaderOnTheTopMarginPushesTheInsideDown", [] { return added(0, 0, 720, 0, 1080, 0); },
-         "P: size 9 11910 x 16838 no 2/0 margins 0 720 0 0 bands 1080 0 inside 0 1800 11910 16838\n"
-         "  inside 1 (0, 1800) 11910 x 15038" + kWhole + "\n  header 2 (0, 720) 11910 x 1080"},
-        {"FooterOnTheInsideBottom", [] { return added(1440, 1440, 0, 1440, 0, 720); },
-         "P: size 9 11910 x 16838 no 2/0 margins 1440 0 1440 1440 bands 0 720 inside 1440 0 10470 14678\n"
-         "  inside 1 (1440, 0) 9030 x 14678" + kWhole + "\n  footer 3 (1440, 14678) 9030 x 720"},
         {"WithoutInitNoFrameIsMade", [] { return added(1440, 720, 360, 180, 90, 45, false, prPSLetter); },
          "P: size 1 12240 x 15840 no 2/0 margins 1440 360 720 180 bands 90 45 inside 1440 450 11520 15615"},
         {"SetHeaderMakesTheBandOnceAndMovesIt",
          [] { return onPageOne([](cPage& p) {
-                 p.PageHeaderSize = 720;
-                 p.SetHeader();
-                 p.PageMarginTop = 1440;
-                 p.PageMarginLeft = 100;
-                 p.SetHeader();
+                 p.PageHeaderSize = 720, p.SetHeader(), p.PageMarginTop = 1440, p.PageMarginLeft = 100, p.SetHeader();
              }); },
          "Page 1: size 9 11910 x 16838 no 1/0 margins 100 1440 0 0 bands 720 0 inside 100 2160 11910 16838\n"
          "  inside 1 (100, 2160) 11810 x 14678" + kWhole + "\n  header 2 (100, 1440) 11810 x 720"},
@@ -166,14 +135,10 @@ TEST(Pages, BandsMarginsAndSheetGiveTheFramesTheirPlaces) {
                  p.Clear();
                  for (const char* name : {"inside", "Header", "footer", "box"}) {
                      auto f = p.AddFrame(name);
-                     f->xPos = f->yPos = 1;
-                     f->Width = f->Height = 2;
+                     f->xPos = f->yPos = 1, f->Width = f->Height = 2;
                  }
-                 p.PageMarginLeft = 1440;
-                 p.PageMarginTop = p.PageMarginBottom = 720;
-                 p.PageHeaderSize = 360;
-                 p.PageFooterSize = 540;
-                 p.SetInside();
+                 p.PageMarginLeft = 1440, p.PageMarginTop = p.PageMarginBottom = 720;
+                 p.PageHeaderSize = 360, p.PageFooterSize = 540, p.SetInside();
              }); },
          "Page 1: size 9 11910 x 16838 no 1/0 margins 1440 720 0 720 bands 360 540 inside 1440 1080 11910 15578\n"
          "  inside 0 (1440, 1080) 10470 x 14498\n  Header 0 (1440, 720) 10470 x 360\n"
@@ -183,9 +148,7 @@ TEST(Pages, BandsMarginsAndSheetGiveTheFramesTheirPlaces) {
          [] {
              std::string orientations;
              const std::string text = onPageOne([&](cPage& p) {
-                 p.AddFrame("box");
-                 p.Style.Orientation = prORLandscape;
-                 p.SetInside();
+                 p.AddFrame("box"), p.Style.Orientation = prORLandscape, p.SetInside();
                  for (const auto& f : p.Frames()) orientations += " " + std::to_string(f->Style.Orientation);
              });
              return text + orientations;
@@ -237,8 +200,7 @@ TEST(DocumentAddPage, NumbersFollowThePreviousPageTheStyleIsACopyAndAUsedKeyRais
     for (int i = 2; i <= 5; ++i) doc.AddPage("Page " + std::to_string(i), true, 0, 0, 0, 0, 0, 0, prPSA4);
     doc.pages().Item(5)->PageNoType = prPTRoman;  // the number type follows the page before too
     doc.pages().Item(5)->LogicalPageNo = 20;
-    doc.Style.FontName = "Courier New";
-    doc.Style.Orientation = prORLandscape;
+    doc.Style.FontName = "Courier New", doc.Style.Orientation = prORLandscape;
     auto next = doc.AddPage("Page 6", true, 0, 0, 0, 0, 0, 0, prPSA4);
     std::string numbers;
     for (const auto& p : doc.pages()) numbers += std::to_string(p->LogicalPageNo) + " ";
@@ -266,14 +228,11 @@ TEST(Frames, StandardTypesOnceEachUnderlayFirstOthersRepeatLastNamesUnique) {
     auto page = doc.pages().Item(1);
     cFrames& frames = page->Frames();
     EXPECT_FALSE(frames.Add("another", kFrameWholePage) || frames.Add("another", kFrameInside));
-    EXPECT_TRUE(frames.Add("top", kFrameHeader));
-    EXPECT_FALSE(frames.Add("top2", kFrameHeader));
-    EXPECT_TRUE(frames.Add("bottom", kFrameFooter));
-    EXPECT_FALSE(frames.Add("bottom2", kFrameFooter));
+    EXPECT_TRUE(frames.Add("top", kFrameHeader) && frames.Add("bottom", kFrameFooter));
+    EXPECT_FALSE(frames.Add("top2", kFrameHeader) || frames.Add("bottom2", kFrameFooter));
     page->Style.FontName = "Courier New";
     auto box = page->AddFrame("box");  // a caller's frame: type 0 with a copy of the page style
-    EXPECT_EQ(box->Style, page->Style);
-    EXPECT_EQ(box->CurrentStyle, page->Style);
+    EXPECT_TRUE(box->Style == page->Style && box->CurrentStyle == page->Style);
     EXPECT_FALSE(page->AddFrame("BOX"));
     EXPECT_TRUE(frames.Add("under", kFrameUnderlay));
     EXPECT_FALSE(frames.Add("under2", kFrameUnderlay));
@@ -301,18 +260,12 @@ TEST(Frames, CopyCopiesEverythingAndTheElementsAsNewObjects) {
     cFrame f;
     f.Key = "Box";
     f.xPos = 1, f.yPos = 2, f.Width = 3, f.Height = 4;
-    f.Border = {2, 15, 255};
-    f.ShowBorder = true;
-    f.Style.FontName = "Courier New";
-    f.CurrentStyle.FontName = "Times New Roman";
-    f.Rotation = 900;
-    f.FrameType = 7;
+    f.Border = {2, 15, 255}, f.ShowBorder = true, f.Rotation = 900, f.FrameType = 7;
+    f.Style.FontName = "Courier New", f.CurrentStyle.FontName = "Times New Roman";
     f.AddChangeStyle(f.Style);
     f.Elements().Add("bare", ekLine);
     auto c = f.Copy();
-    EXPECT_EQ(frameText(*c), "Box 7 (1, 2) 3 x 4 [El 1 bare]");
-    EXPECT_EQ(c->Border, f.Border);
-    EXPECT_TRUE(c->ShowBorder);
+    EXPECT_EQ(frameText(*c), "Box 7 (1, 2) 3 x 4 border 2 15 255 [El 1 bare]");
     EXPECT_EQ(c->Style, f.Style);
     EXPECT_EQ(c->CurrentStyle, f.CurrentStyle);
     EXPECT_EQ(c->Rotation, 900);
@@ -371,7 +324,6 @@ TEST(Elements, TheFactoryMakesKindsOneToFifteenOnly) {
     EXPECT_TRUE(std::dynamic_pointer_cast<cChangeStyle>(factory.create(ekChangeStyle)));
 }
 
-// ---------------------------------------------------------------------------------------
 // Preview's builder: each row builds, then answers where the builder stands and the current page.
 
 TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
@@ -468,8 +420,10 @@ TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
          [] { return onPreview([](Preview& pv) {
                  pv.AddFrame("Box", 0, 0, 0, 0), pv.FrameLeft("1 in"), pv.FrameTop("0.5 in"), pv.FrameWidth("2 cm");
                  pv.FrameHeight(300), pv.FrameLeft("3 furlongs"), pv.FrameWidth("x in");
+                 pv.ShowBorder(true), pv.BorderColor(0x0000FF);
+                 pv.CurrentX(-1440), pv.CurrentY(123456);  // the position is kept without conversion
              }); },
-         "Page 1/box 0,0\n" + kNewPage + "\n  Box 0 (1440, 720) 1134 x 300"},
+         "Page 1/box -1440,123456\n" + kNewPage + "\n  Box 0 (1440, 720) 1134 x 300 border 0 0 255"},
         // "Header" finds the header frame; an unknown frame or page key changes only the position.
         {"CurrentFrameWhateverTheCaseAndUnknownKeys",
          [] { return onPreview([](Preview& pv) {
@@ -552,47 +506,23 @@ TEST(Builder, DeletePageRangesAndTheNextNumberFollowsTheLastRemainingPage) {
 
 TEST(Builder, ClearPageLeavesPagesWithoutFramesSoAttributeSetsFindNoFrame) {
     Preview pv;
-    pv.AddPage();
-    pv.AddPage();
-    pv.CurrentPage("Page 1");
-    pv.ClearPage(1, 2);
+    pv.AddPage(), pv.AddPage(), pv.CurrentPage("Page 1"), pv.ClearPage(1, 2);
     EXPECT_EQ(pageText(pv, "Page 2"), "Page 2: size 9 11910 x 16838 no 2/0 margins 0 0 0 0 bands 0 0 inside 0 0 11910 16838");
     EXPECT_EQ(pageOf(pv, "Page 3")->Frames().Count(), 2);
     EXPECT_FALSE(pv.document().currentFrame());
-    pv.FontBold(false);  // would add a style change to the current frame: there is none
-    pv.ShowBorder(true);
-    pv.FrameLeft("1 in");
+    pv.FontBold(false), pv.ShowBorder(true), pv.FrameLeft("1 in");  // there is no frame to change
     EXPECT_EQ(pageOf(pv, "Page 1")->Frames().Count() + pv.FrameLeft() + pv.ShowBorder(), 0);
     pv.CurrentPage("Page 1");  // choosing the page again finds no first frame
     EXPECT_EQ(pv.CurrentFrame(), "");
 }
 
-TEST(Builder, ShowBorderAndBorderColorWriteTheCurrentFrame) {
-    Preview pv;
-    pv.AddFrame("Box", 0, 0, 0, 0);
-    pv.ShowBorder(true);
-    pv.BorderColor(0x0000FF);
-    EXPECT_TRUE(pv.ShowBorder());
-    EXPECT_EQ(pv.BorderColor(), 0x0000FF);
-    EXPECT_EQ(pageOf(pv, "Page 1")->Frames().Item("Box")->Border.Color, 0x0000FF);
-    EXPECT_FALSE(pageOf(pv, "Page 1")->Frames().Item("inside")->ShowBorder);
-    EXPECT_EQ(std::to_string(pv.FrameLeft()) + " " + std::to_string(pv.FrameWidth()), "0 0");
-    pv.CurrentX(-1440);  // the position is kept without conversion
-    pv.CurrentY(123456);
-    EXPECT_EQ(std::to_string(pv.CurrentX()) + "," + std::to_string(pv.CurrentY()), "-1440,123456");
-}
-
 TEST(Builder, AddPageTemplateCopiesGeometryStyleAndFramesButNotTheInsideElements) {
     Preview pv;
     pv.AddFirstPage("1 in", "1 in", "0.5 in", "0.5 in", "0.5 in", "0.25 in", prPSLetter);
-    pv.Orientation(prORLandscape);
-    pv.FontItalic(true);  // inside: El 1
-    pv.AddFrame("Box", "1 in", "1 in", "2 in", "1 in");
-    pv.ShowBorder(true);
-    pv.FontName("Courier New");  // Box: El 1
-    pv.FontBold(false);          // Box: El 2
-    pv.CurrentFrame("header");
-    pv.FontSize(9);  // header: El 1
+    pv.Orientation(prORLandscape), pv.FontItalic(true);  // inside: El 1
+    pv.AddFrame("Box", "1 in", "1 in", "2 in", "1 in"), pv.ShowBorder(true);
+    pv.FontName("Courier New"), pv.FontBold(false);  // Box: El 1, El 2
+    pv.CurrentFrame("header"), pv.FontSize(9);        // header: El 1
     auto source = pageOf(pv, "Page 1");
     pv.CurrentPage("Page 1");
     EXPECT_EQ(pv.AddPageTemplate(), "Page 2");
@@ -602,14 +532,12 @@ TEST(Builder, AddPageTemplateCopiesGeometryStyleAndFramesButNotTheInsideElements
               "Page 2: size 1 15840 x 12240 no 2/0 margins 1440 720 1440 720 bands 720 360 inside 1440 1440 14400 11160\n"
               "  inside 1 (1440, 1440) 12960 x 9720\n  WholePage 0 (0, 0) 15840 x 12240\n"
               "  header 2 (1440, 720) 12960 x 720 [El 1]\n  footer 3 (1440, 11160) 12960 x 360\n"
-              "  Box 0 (1440, 1440) 2880 x 1440 [El 1 El 2]");
+              "  Box 0 (1440, 1440) 2880 x 1440 border 0 0 0 [El 1 El 2]");
     EXPECT_EQ(frameText(*source->Frames().Item("inside")), "inside 1 (1440, 1440) 12960 x 9720 [El 1]");
     EXPECT_EQ(page->Style, source->Style);
     for (const auto& original : source->Frames()) {
-        auto copy = page->Frames().Item(original->Key);
-        EXPECT_NE(copy, original);
-        EXPECT_EQ(copy->ShowBorder, original->ShowBorder) << original->Key;
-        EXPECT_EQ(copy->Style, original->Style) << original->Key;
+        EXPECT_NE(page->Frames().Item(original->Key), original);
+        EXPECT_EQ(page->Frames().Item(original->Key)->Style, original->Style) << original->Key;
     }
     auto box = page->Frames().Item("Box");  // the elements are new objects
     EXPECT_NE(box->Elements().Item(1), source->Frames().Item("Box")->Elements().Item(1));
@@ -618,16 +546,12 @@ TEST(Builder, AddPageTemplateCopiesGeometryStyleAndFramesButNotTheInsideElements
 
 TEST(Builder, AddPageTemplateKeepsAUserSizedLandscapeSheetAndTakesANamedSource) {
     Preview pv;
-    pv.PageWidth(10000);
-    pv.PageHeight(5000);
-    pv.PageSize(prPSUserDefine);
-    pv.Orientation(prORLandscape);
+    pv.PageWidth(10000), pv.PageHeight(5000), pv.PageSize(prPSUserDefine), pv.Orientation(prORLandscape);
     ASSERT_EQ(pv.AddPageTemplate(), "Page 2");
     EXPECT_EQ(pageText(pv, "Page 2"), "Page 2: size 42 5000 x 10000 no 2/0 margins 0 0 0 0 bands 0 0 inside 0 0 5000 10000\n"
                                       "  inside 1 (0, 0) 5000 x 10000\n  WholePage 0 (0, 0) 5000 x 10000");
     EXPECT_EQ(pv.PageSize() * 10 + pv.Orientation(), prPSUserDefine * 10 + prORLandscape);
-    pv.AddPage("1 in");
-    pv.AddPage("2 in");
+    pv.AddPage("1 in"), pv.AddPage("2 in");
     ASSERT_EQ(pv.AddPageTemplate("page 3"), "Page 5");
     EXPECT_EQ(pv.PageMarginLeft(), 1440);
     EXPECT_EQ(pv.AddPageTemplate("Page 9"), "");
@@ -636,10 +560,7 @@ TEST(Builder, AddPageTemplateKeepsAUserSizedLandscapeSheetAndTakesANamedSource) 
 
 TEST(Builder, EqualAttributeChangesOnTwoPagesShareOneStyle) {
     Preview pv;
-    pv.AddFirstPage(0, 0, 0, 0, kNone, kNone, prPSA4);
-    pv.FontBold(true);
-    pv.AddPage();
-    pv.FontBold(true);
+    pv.AddFirstPage(0, 0, 0, 0, kNone, kNone, prPSA4), pv.FontBold(true), pv.AddPage(), pv.FontBold(true);
     auto changeOn = [&](const std::string& page) {
         return std::dynamic_pointer_cast<cChangeStyle>(pageOf(pv, page)->Frames().Item("inside")->Elements().Item(1));
     };
@@ -675,14 +596,12 @@ TEST(Builder, PageMeasuresAreWholeTwipsAndABadMeasureKeepsTheOldValue) {
 
 TEST(Builder, PageSizeAndOrientationSetTheDocumentStyleOnlyOnAOnePageDocument) {
     Preview pv;
-    pv.PageSize(prPSLetter);
-    pv.Orientation(prORLandscape);
+    pv.PageSize(prPSLetter), pv.Orientation(prORLandscape);
     EXPECT_EQ(pv.document().Style.PageSize * 10 + pv.document().Style.Orientation, prPSLetter * 10 + prORLandscape);
     pv.AddPage();  // the next page takes them from the document style
     EXPECT_EQ(std::to_string(pv.PageSize()) + " " + std::to_string(pv.Orientation()) + " " + std::to_string(pv.PageWidth()),
               "1 2 15840");
-    pv.PageSize(prPSLegal);  // with several pages only the current page changes
-    pv.Orientation(prORPortrait);
+    pv.PageSize(prPSLegal), pv.Orientation(prORPortrait);  // with several pages only the current page changes
     EXPECT_EQ(pv.document().Style.PageSize * 10 + pv.document().Style.Orientation, prPSLetter * 10 + prORLandscape);
     EXPECT_EQ(pageOf(pv, "Page 1")->PageSize() * 10 + pageOf(pv, "Page 1")->Style.Orientation,
               prPSLetter * 10 + prORLandscape);
@@ -696,19 +615,14 @@ TEST(DocInfo, CreationDateIsTodaySettingAgainMovesToTheEndAndGetAnswersTheFirst)
     const std::string date = pv.DocInfoGet("CreationDate");
     EXPECT_TRUE(!date.empty() && (date == before || date == after)) << date;
     EXPECT_EQ(pv.DocInfoGet("Author") + "|" + pv.DocInfoGet("creationdate"), "not found|not found");  // exact names
-    pv.DocInfoSet("Author", "Ann");
-    pv.DocInfoSet("Title", "Report");
-    pv.DocInfoSet("author", "lower");
-    pv.DocInfoSet("Author", "Bob");
+    pv.DocInfoSet("Author", "Ann"), pv.DocInfoSet("Title", "Report");
+    pv.DocInfoSet("author", "lower"), pv.DocInfoSet("Author", "Bob");
     std::string items;
     for (const auto& [name, value] : pv.document().DocInfo) items += name + "=" + (name == "CreationDate" ? "" : value) + ";";
     EXPECT_EQ(items, "CreationDate=;Title=Report;author=lower;Author=Bob;");
     pv.document().DocInfo.emplace_back("Title", "two");
     EXPECT_EQ(pv.DocInfoGet("Title"), "Report");
-    pv.AddStyle("Big", "Arial", 24);  // KillDoc starts a new document
-    pv.AddPage();
-    pv.CurrentX(7);
-    pv.KillDoc();
+    pv.AddStyle("Big", "Arial", 24), pv.AddPage(), pv.CurrentX(7), pv.KillDoc();  // KillDoc starts a new document
     EXPECT_EQ(state(pv), "Page 1/inside 0,0\n" + kNewPage);
     EXPECT_EQ(pv.TotalPages(), 1);
     EXPECT_EQ(pv.GetAllStyles(), "Normal/Heading1/Heading2/Heading3/Heading4/Heading5");

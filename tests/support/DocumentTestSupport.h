@@ -24,6 +24,7 @@
 #include "document/cDocument.h"
 #include "document/cFrame.h"
 #include "document/cPage.h"
+#include "kalder/Preview.h"
 #include "support/TableTest.h"
 
 namespace kalder::test {
@@ -111,10 +112,11 @@ inline std::vector<std::string> elementKeys(const cFrame& frame) {
     return keys;
 }
 
-// "key type (x, y) width x height", then the element keys in brackets when there are any.
+// "key type (x, y) width x height", the border when shown, then the element keys in brackets.
 inline std::string frameText(const cFrame& f) {
     std::ostringstream out;
     out << f.Key << " " << f.FrameType << " (" << f.xPos << ", " << f.yPos << ") " << f.Width << " x " << f.Height;
+    if (f.ShowBorder) out << " border " << f.Border.LineType << " " << f.Border.LineWidth << " " << f.Border.Color;
     const char* separator = " [";
     for (const auto& e : f.Elements()) {
         out << separator << e->Key();
@@ -141,6 +143,32 @@ inline std::string pageText(const cPage& p) {
         << p.PageInsideBottom;
     for (const auto& f : p.Frames()) out << "\n  " << frameText(*f);
     return out.str();
+}
+
+inline std::shared_ptr<cPage> pageOf(Preview& pv, const std::string& key) { return pv.document().pages().Item(key); }
+inline std::string pageText(Preview& pv, const std::string& key) { return pageText(*pageOf(pv, key)); }
+
+// The current page, frame and position as the document holds them.
+inline std::string where(Preview& pv) {
+    const cDocument& d = pv.document();
+    return d.CurrentPage() + "/" + d.CurrentFrame() + " " + std::to_string(d.CurrentX) + "," + std::to_string(d.CurrentY);
+}
+
+// Where the builder stands, then the current page.
+inline std::string state(Preview& pv) { return where(pv) + "\n" + pageText(*pv.document().currentPage()); }
+
+// The text of page one of a new document after `change`.
+inline std::string onPageOne(const std::function<void(cPage&)>& change) {
+    cDocument doc;
+    change(*doc.pages().Item(1));
+    return pageText(*doc.pages().Item(1));
+}
+
+// The state of a new Preview after `build`.
+inline std::string onPreview(const std::function<void(Preview&)>& build) {
+    Preview pv;
+    build(pv);
+    return state(pv);
 }
 
 // A row whose run answers a text that must equal the expected one exactly.
