@@ -4,7 +4,7 @@
 // another fresh object and saved as text, it must give them again. xmllint judges the text.
 #include <gtest/gtest.h>
 
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestSupport.h"
 #include "document/ElementFactory.h"
 #include "document/StyleXml.h"
 

@@ -5,7 +5,7 @@
 
 #include <pugixml.hpp>
 
-#include "document/DocumentTestSupport.h"
+#include "support/DocumentTestSupport.h"
 #include "document/XmlItems.h"
 #include "graphics/ShapeTestSupport.h"
 #include "graphics/cPolygon.h"

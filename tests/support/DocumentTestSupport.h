@@ -1,6 +1,7 @@
 // Helpers shared by the document suites: a scratch folder per test, files read back as bytes,
 // the check of written XML with xmllint (a parser nobody here wrote), numbers in the decimal
-// mark of the locale in force, and short views of the tree (keys, rectangles).
+// mark of the locale in force, and the tree as one text (keys, rectangles, geometry) so a test
+// compares a whole page at once.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +12,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,8 @@
 #include "document/cDocument.h"
 #include "document/cFrame.h"
 #include "document/cPage.h"
+#include "kalder/Preview.h"
+#include "support/TableTest.h"
 
 namespace kalder::test {
 
@@ -88,16 +94,6 @@ inline std::string withMark(std::string text) {
     return text;
 }
 
-struct Rect {
-    std::int32_t x = 0, y = 0, width = 0, height = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-    friend std::ostream& operator<<(std::ostream& os, const Rect& r) {
-        return os << "(" << r.x << ", " << r.y << ") " << r.width << " x " << r.height;
-    }
-};
-
-inline Rect rectOf(const cFrame& f) { return {f.xPos, f.yPos, f.Width, f.Height}; }
-
 inline std::vector<std::string> pageKeys(const cDocument& doc) {
     std::vector<std::string> keys;
     for (const auto& p : doc.pages()) keys.push_back(p->Key);
@@ -114,6 +110,76 @@ inline std::vector<std::string> elementKeys(const cFrame& frame) {
     std::vector<std::string> keys;
     for (const auto& e : frame.Elements()) keys.push_back(e->Key());
     return keys;
+}
+
+// "key type (x, y) width x height", the border when shown, then the element keys in brackets.
+inline std::string frameText(const cFrame& f) {
+    std::ostringstream out;
+    out << f.Key << " " << f.FrameType << " (" << f.xPos << ", " << f.yPos << ") " << f.Width << " x " << f.Height;
+    if (f.ShowBorder) out << " border " << f.Border.LineType << " " << f.Border.LineWidth << " " << f.Border.Color;
+    const char* separator = " [";
+    for (const auto& e : f.Elements()) {
+        out << separator << e->Key();
+        separator = " ";
+    }
+    if (f.Elements().Count() > 0) out << "]";
+    return out.str();
+}
+
+// One line per frame of the page.
+inline std::string framesText(const cPage& p) {
+    std::string text;
+    for (const auto& f : p.Frames()) text += (text.empty() ? "" : "\n") + frameText(*f);
+    return text;
+}
+
+// A page's sheet, numbering, margins, bands and inside rectangle, then one line per frame.
+inline std::string pageText(const cPage& p) {
+    std::ostringstream out;
+    out << p.Key << ": size " << p.PageSize() << " " << p.PageWidth() << " x " << p.PageHeight() << " no "
+        << p.LogicalPageNo << "/" << p.PageNoType << " margins " << p.PageMarginLeft << " " << p.PageMarginTop << " "
+        << p.PageMarginRight << " " << p.PageMarginBottom << " bands " << p.PageHeaderSize << " " << p.PageFooterSize
+        << " inside " << p.PageInsideLeft << " " << p.PageInsideTop << " " << p.PageInsideRight << " "
+        << p.PageInsideBottom;
+    for (const auto& f : p.Frames()) out << "\n  " << frameText(*f);
+    return out.str();
+}
+
+inline std::shared_ptr<cPage> pageOf(Preview& pv, const std::string& key) { return pv.document().pages().Item(key); }
+inline std::string pageText(Preview& pv, const std::string& key) { return pageText(*pageOf(pv, key)); }
+
+// The current page, frame and position as the document holds them.
+inline std::string where(Preview& pv) {
+    const cDocument& d = pv.document();
+    return d.CurrentPage() + "/" + d.CurrentFrame() + " " + std::to_string(d.CurrentX) + "," + std::to_string(d.CurrentY);
+}
+
+// Where the builder stands, then the current page.
+inline std::string state(Preview& pv) { return where(pv) + "\n" + pageText(*pv.document().currentPage()); }
+
+// The text of page one of a new document after `change`.
+inline std::string onPageOne(const std::function<void(cPage&)>& change) {
+    cDocument doc;
+    change(*doc.pages().Item(1));
+    return pageText(*doc.pages().Item(1));
+}
+
+// The state of a new Preview after `build`.
+inline std::string onPreview(const std::function<void(Preview&)>& build) {
+    Preview pv;
+    build(pv);
+    return state(pv);
+}
+
+// A row whose run answers a text that must equal the expected one exactly.
+struct TextRow {
+    const char* name;
+    std::function<std::string()> run;
+    std::string expected;
+};
+
+inline void checkTextRows(std::initializer_list<TextRow> rows) {
+    forEachRow<TextRow>(rows, [](const TextRow& r) { EXPECT_EQ(r.run(), r.expected); });
 }
 
 }  // namespace kalder::test
