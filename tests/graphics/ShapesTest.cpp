@@ -22,13 +22,8 @@ namespace {
 
 using test::FrameDoc;
 
-struct CallsRow {
-    const char* name;
-    std::function<void(Preview&)> build;  // into a frame at (1500, 3000)
-    std::string calls;
-    std::int32_t mode = prOTScreen;
-    double zoom = 1.0;
-};
+// What a row draws into the frame at (1500, 3000), and the calls it makes.
+struct CallsRow { const char* name; std::function<void(Preview&)> build; std::string calls; std::int32_t mode = prOTScreen; double zoom = 1.0; };
 
 // The pen, and the pen with the fill, in the order each kind sets them.
 const std::string kPen = "DrawStyle 0 | DrawWidth 1 | ", kFill = "DrawWidth 1 | DrawStyle 0 | FillStyle 0 | FillColor 0 | ";
@@ -157,8 +152,7 @@ TEST(ShapesAdd, MeasuresConvertedCurrentPositionTakenAFrameNeeded) {
 TEST(SymbolsRender, AnUnknownSymbolFromAFileFailsWhenDrawnAndTheFrameGoesOn) {
     FrameDoc doc;
     auto symbol = std::make_shared<cSymbol>();
-    symbol->SetName = "internal";
-    symbol->SymbolId = "Box";
+    symbol->SetName = "internal", symbol->SymbolId = "Box";
     doc.frame->addElement(symbol);
     doc.pv.DrawPSet(0, 0);
     EXPECT_EQ(test::joined(doc.calls()), "PSet 1500 3000 color=0");
@@ -187,20 +181,10 @@ TEST(ArrowsGeometry, SidesLieThirtyDegreesOffTheShaftAtHeadLengthAlongIt) {
 
 const QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255), kBlue = qRgb(0, 0, 255), kRed = qRgb(255, 0, 0);
 
-struct Probe {
-    int x, y;
-    QRgb colour;
-};
+struct Probe { int x, y; QRgb colour; };
 
-struct PixelsRow {
-    const char* name;
-    std::function<void(Preview&)> build;
-    test::InkBox box;  // left, top, right, bottom of all ink
-    int slack;         // pixels the box may be off
-    std::vector<Probe> probes;
-    QRect blank = {};  // all white
-    double zoom = 1.0;
-};
+// The box round all ink, the pixels it may be off, pixels of a known colour, and a rectangle all white.
+struct PixelsRow { const char* name; std::function<void(Preview&)> build; test::InkBox box; int slack; std::vector<Probe> probes; QRect blank = {}; double zoom = 1.0; };
 
 // Real page images, 15 twips a pixel: the frame's (1500, 3000) twips are (100, 200) pixels.
 TEST(ShapesPixels, LandWhereTheirTwipsSay) {
@@ -247,10 +231,8 @@ TEST(ShapesPixels, LandWhereTheirTwipsSay) {
             row.build(doc.pv);
             const QImage image = test::pageImage(doc.pv, 1, row.zoom);
             const auto ink = test::inkOf(image);
-            EXPECT_NEAR(ink.left, row.box.left, row.slack);
-            EXPECT_NEAR(ink.top, row.box.top, row.slack);
-            EXPECT_NEAR(ink.right, row.box.right, row.slack);
-            EXPECT_NEAR(ink.bottom, row.box.bottom, row.slack);
+            for (const auto& [got, want] : {std::pair{ink.left, row.box.left}, {ink.top, row.box.top}, {ink.right, row.box.right}, {ink.bottom, row.box.bottom}})
+                EXPECT_NEAR(got, want, row.slack) << ink.left << "," << ink.top << "-" << ink.right << "," << ink.bottom;
             for (const Probe& p : row.probes) EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
             if (!row.blank.isEmpty()) EXPECT_EQ(test::inkOf(image.copy(row.blank)).count, 0);
         });

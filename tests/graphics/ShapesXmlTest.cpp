@@ -64,32 +64,25 @@ TEST(DrawnXml, EveryKindIsDrawnAsBeforeAfterADocumentRoundTrip) {
     EXPECT_EQ(std::string(dom.child("Element").child_value("dEnd")), test::withMark("6.283185"));
 }
 
-struct PolygonRow {
-    const char* name;
-    const char* items;
-    std::vector<std::pair<int, int>> vertices;
-};
-
 TEST(DrawnXml, PolygonVertexCount) {
-    test::forEachRow<PolygonRow>(
-        {{"count as written", "<nVerts>2</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>", {{1, 2}, {3, 4}}},
-         {"items found by name in any order", "<nVerts>2</nVerts><yPos2>4</yPos2><xPos2>3</xPos2><yPos1>2</yPos1><xPos1>1</xPos1>",
-          {{1, 2}, {3, 4}}},
-         {"a smaller count reads that many", "<nVerts>1</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>",
-          {{1, 2}}},
-         {"no count is an empty polygon", "<xPos1>1</xPos1><yPos1>2</yPos1>", {}},
-         {"negative count is an empty polygon", "<nVerts>-3</nVerts><xPos1>1</xPos1><yPos1>2</yPos1>", {}},
-         {"a huge count is capped by the items there are",
-          "<nVerts>2000000000</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>", {{1, 2}, {3, 4}}}},
-        [](const PolygonRow& row) {
-            pugi::xml_document dom;
-            ASSERT_TRUE(dom.load_string((std::string("<Element Key=\"El 1\" Type=\"13\">") + row.items + "</Element>").c_str()));
-            cPolygon polygon;
-            polygon.LoadXML(dom.child("Element"));
-            std::vector<std::pair<int, int>> got;
-            for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
-            EXPECT_EQ(got, row.vertices);
-        });
+    const std::string two = "<xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>";
+    using Vertices = std::vector<std::pair<int, int>>;
+    struct Row { const char* name; std::string items; Vertices vertices; };
+    test::forEachRow<Row>({{"count as written", "<nVerts>2</nVerts>" + two, {{1, 2}, {3, 4}}},
+                           {"items found by name in any order", "<nVerts>2</nVerts><yPos2>4</yPos2><xPos2>3</xPos2><yPos1>2</yPos1><xPos1>1</xPos1>", {{1, 2}, {3, 4}}},
+                           {"a smaller count reads that many", "<nVerts>1</nVerts>" + two, {{1, 2}}},
+                           {"no count is an empty polygon", two, {}},
+                           {"negative count is an empty polygon", "<nVerts>-3</nVerts>" + two, {}},
+                           {"a huge count is capped by the items there are", "<nVerts>2000000000</nVerts>" + two, {{1, 2}, {3, 4}}}},
+                          [](const Row& row) {
+                              pugi::xml_document dom;
+                              ASSERT_TRUE(dom.load_string(("<Element Key=\"El 1\" Type=\"13\">" + row.items + "</Element>").c_str()));
+                              cPolygon polygon;
+                              polygon.LoadXML(dom.child("Element"));
+                              Vertices got;
+                              for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
+                              EXPECT_EQ(got, row.vertices);
+                          });
 }
 
 TEST(DrawnCopy, SameKindAndFieldsAndIndependent) {
@@ -97,16 +90,13 @@ TEST(DrawnCopy, SameKindAndFieldsAndIndependent) {
     drawOneOfEach(doc.pv);
     for (const ElementPtr& e : doc.frame->Elements()) {
         const ElementPtr copy = e->Copy();
-        EXPECT_NE(copy.get(), e.get());
-        EXPECT_EQ(typeid(*copy), typeid(*e));
+        EXPECT_TRUE(copy.get() != e.get() && typeid(*copy) == typeid(*e)) << e->Key();
         EXPECT_EQ(xmlOf(copy), xmlOf(e));
     }
     auto polygon = doc.element<cPolygon>("El 6");
     auto copy = std::dynamic_pointer_cast<cPolygon>(polygon->Copy());
-    copy->Poly[0].X = 99;
-    copy->Poly.push_back({5, 5});
-    EXPECT_EQ(polygon->Poly.size(), 3u);
-    EXPECT_EQ(polygon->Poly[0].X, 0);
+    copy->Poly[0].X = 99, copy->Poly.push_back({5, 5});
+    EXPECT_EQ(std::make_pair(polygon->Poly.size(), polygon->Poly[0].X), std::make_pair(std::size_t(3), 0));
     auto symbol = doc.element<cSymbol>(doc.pv.DrawSymbol("internal", "radio", true, 0, 0, 300));
     EXPECT_TRUE(std::dynamic_pointer_cast<cSymbol>(symbol->Copy())->Param.toBool());  // the state is copied too
 }
