@@ -93,6 +93,10 @@ TEST(PageNumberElement, IsWorkedOutWhenDrawnOnThePageItIsOn) {
     EXPECT_EQ(shownOn(pv, "Page 2"), "2/4@1440,2460 | Page 2/4@1440,1440");
     pv.CurrentPage("Page 2"), pv.PageNumberType(prPTRoman);
     EXPECT_EQ(shownOn(pv, "Page 2"), "II/IV@1440,2460 | Page II/IV@1440,1440");
+    // A frame drawn on its own finds its page; the copied header's element still names page 1.
+    auto& page2 = *pv.document().pages().Item(std::string_view("Page 2"));
+    EXPECT_EQ(test::printed(test::frameCalls(*page2.Frames().Item("header"), &pv.document())) + " | " +
+                  test::printed(test::frameCalls(*page2.Frames().Item("inside"), &pv.document())), "Page II/IV@1440,1440 | II/IV@1440,2460");
 }
 
 TEST(PageNumberElement, AddTakesTheCurrentPositionAndPageAndNeedsAFrame) {
