@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <iostream>
 #include <string>
 #include <unistd.h>
 
 #include "document/cDocument.h"
 #include "kalder/Preview.h"
 #include "platform/PageImage.h"
+#include "support/Ink.h"
 
 namespace fs = std::filesystem;
 using kalder::Preview;
@@ -24,22 +24,6 @@ namespace {
 constexpr double kDpi = 150;
 
 bool ink(QRgb p) { return qGray(p) < 245; }
-
-struct Box {
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    bool empty() const { return right < 0; }
-};
-
-Box inkBox(const QImage& image, int width, int height) {
-    Box b;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (ink(image.pixel(x, y))) {
-                b.left = std::min(b.left, x), b.top = std::min(b.top, y);
-                b.right = std::max(b.right, x), b.bottom = std::max(b.bottom, y);
-            }
-    return b;
-}
 
 // What a file draws differently from the screen, on purpose.
 enum class InPdf {
@@ -77,31 +61,23 @@ const std::initializer_list<Row> kRows = {
     {"line", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in"); }, 0.40},
     {"box", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBox); }, 0.35},
     {"box filled",
-     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
-     0.05},
+     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.05},
     {"box hatched",
-     [](Preview& pv) { pen(pv, 30, 6, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
-     0.85},
+     [](Preview& pv) { pen(pv, 30, 6, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.85},
     {"box with transparent fill",
-     [](Preview& pv) { pen(pv, 30, 1, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); },
-     0.35},
+     [](Preview& pv) { pen(pv, 30, 1, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.35},
     {"circle", [](Preview& pv) { pen(pv, 30), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.40},
     {"circle filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.08},
-    {"ellipse filled",
-     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawEllipse("3 in", "3 in", "2 in", "1 in"); }, 0.08},
-    {"arc", [](Preview& pv) { pen(pv, 30), pv.DrawArc("3 in", "3 in", "1 in", 0, 3.1415926f, 1); }, 1.0,
-     InPdf::Whole},
-    {"rounded rectangle", [](Preview& pv) { pen(pv, 30), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); },
-     0.35},
+    {"ellipse filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawEllipse("3 in", "3 in", "2 in", "1 in"); }, 0.08},
+    {"arc", [](Preview& pv) { pen(pv, 30), pv.DrawArc("3 in", "3 in", "1 in", 0, 3.1415926f, 1); }, 1.0, InPdf::Whole},
+    {"rounded rectangle", [](Preview& pv) { pen(pv, 30), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.35},
     {"rounded rectangle filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.08},
-    {"polygon",
-     [](Preview& pv) { pen(pv, 30), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.35},
+    {"polygon", [](Preview& pv) { pen(pv, 30), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.35},
     {"polygon filled",
      [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.08},
     {"point", [](Preview& pv) { pen(pv, 30), pv.DrawPSet("2 in", "2 in"); }, 0.5},
-    {"symbol box", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "box", false, "2 in", "2 in", "1 in"); },
-     0.30},
+    {"symbol box", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "box", false, "2 in", "2 in", "1 in"); }, 0.30},
     {"symbol checkbox checked",
      [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "checkbox", true, "2 in", "2 in", "1 in"); }, 0.35},
     {"symbol radio checked",
@@ -109,29 +85,16 @@ const std::initializer_list<Row> kRows = {
     {"symbol radio on a solid fill",
      [](Preview& pv) { pen(pv, 20, 0, 0x3060C0), pv.DrawSymbol("internal", "radio", false, "2 in", "2 in", "1 in"); },
      0.45},
-    {"symbol from a font",
-     [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.45,
-     InPdf::Same, 12},
+    {"symbol from a font", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.45, InPdf::Same, 12},
     {"arrow with sharp heads",
-     [](Preview& pv) {
-         pen(pv, 20);
-         pv.DrawArrow(kalder::prARSharp, "0.3 in", kalder::prARSharp, "0.3 in", "1 in", "1 in", "4 in", "3 in");
-     },
+     [](Preview& pv) { pen(pv, 20), pv.DrawArrow(kalder::prARSharp, "0.3 in", kalder::prARSharp, "0.3 in", "1 in", "1 in", "4 in", "3 in"); },
      0.35},
     {"arrow with angled heads",
-     [](Preview& pv) {
-         pen(pv, 20);
-         pv.DrawArrow(kalder::prARAngle, "0.3 in", kalder::prARAngle, "0.3 in", "1 in", "3 in", "4 in", "1 in");
-     },
+     [](Preview& pv) { pen(pv, 20), pv.DrawArrow(kalder::prARAngle, "0.3 in", kalder::prARAngle, "0.3 in", "1 in", "3 in", "4 in", "1 in"); },
      0.40},
-    {"page number", [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40,
-     InPdf::Same, 8},
+    {"page number", [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40, InPdf::Same, 8},
     {"page number of pages, centred",
-     [](Preview& pv) {
-         text(pv, 20);
-         pv.AddPageNumberAt("Page ??", "3 in", "1 in", true, kalder::prALCenter);
-     },
-     0.40, InPdf::Same, 8},
+     [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "3 in", "1 in", true, kalder::prALCenter); }, 0.40, InPdf::Same, 8},
     {"page number in Roman",
      [](Preview& pv) {
          text(pv, 20);
@@ -139,15 +102,9 @@ const std::initializer_list<Row> kRows = {
          pv.AddPageNumberAt("-??-", "3 in", "1 in", false, kalder::prALRight);
      },
      0.40, InPdf::Same, 4},
-    {"text line", [](Preview& pv) { text(pv, 24), pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.25,
-     InPdf::Same, 2},
+    {"text line", [](Preview& pv) { text(pv, 24), pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.25, InPdf::Same, 2},
     {"graphic text turned",
-     [](Preview& pv) {
-         text(pv, 24);
-         pv.TextRotation(30);
-         pv.AddTextAt("Turned text", "2 in", "3 in");
-     },
-     0.30, InPdf::Same, 3},
+     [](Preview& pv) { text(pv, 24), pv.TextRotation(30), pv.AddTextAt("Turned text", "2 in", "3 in"); }, 0.30, InPdf::Same, 3},
     {"paragraph",
      [](Preview& pv) {
          text(pv, 12);
@@ -183,17 +140,11 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
         ASSERT_EQ(std::system(cmd.c_str()), 0);
         const QImage theirs(png.c_str());
         ASSERT_FALSE(theirs.isNull());
-        kalder::PageImageOptions options;
-        options.dotsPerInch = kDpi;
-        const QImage ours = kalder::renderPageImage(pv.document(), *pv.document().pages().Item(1), options);
+        const QImage ours = kalder::test::pageImage(pv, 1, 1.0, "", kDpi);
         const int w = std::min(ours.width(), theirs.width()), h = std::min(ours.height(), theirs.height());
         ASSERT_LE(std::abs(ours.height() - theirs.height()), 1);
 
-        if (std::getenv("KALDER_KEEP_PIXELS")) {
-            ours.save((std::string(std::getenv("KALDER_KEEP_PIXELS")) + "/" + row.name + "-image.png").c_str());
-            theirs.save((std::string(std::getenv("KALDER_KEEP_PIXELS")) + "/" + row.name + "-pdf.png").c_str());
-        }
-        const Box a = inkBox(ours, w, h), b = inkBox(theirs, w, h);
+        const auto a = kalder::test::inkOf(ours, ink, w, h), b = kalder::test::inkOf(theirs, ink, w, h);
         ASSERT_FALSE(a.empty());
         long either = 0, differing = 0;
         for (int y = 0; y < h; ++y)
@@ -203,9 +154,8 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
                 differing += p != q;
             }
         const double share = static_cast<double>(differing) / static_cast<double>(either);
-        std::cout << row.name << ": image box " << a.left << "," << a.top << "-" << a.right << "," << a.bottom
-                  << "  pdf box " << b.left << "," << b.top << "-" << b.right << "," << b.bottom << "  differing "
-                  << differing << " of " << either << " (" << share << ")\n";
+        SCOPED_TRACE(::testing::Message() << "image box " << a.left << "," << a.top << "-" << a.right << "," << a.bottom << ", pdf box "
+                                          << b.left << "," << b.top << "-" << b.right << "," << b.bottom << ", differing " << share);
         switch (row.pdf) {
             case InPdf::Same:
                 EXPECT_LE(std::abs(a.left - b.left), row.slack);

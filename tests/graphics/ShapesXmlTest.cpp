@@ -1,5 +1,5 @@
-// The XML form of the shape, symbol and arrow kinds: an ellipse's full turn, polygon vertices
-// read from damaged counts, drawing after a round trip through the document format, and Copy.
+// The XML form of the drawn kinds: drawing after a round trip through the document format,
+// an ellipse's full turn, polygon vertices read from damaged counts, and Copy.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,17 +7,16 @@
 
 #include "support/DocumentTestSupport.h"
 #include "document/XmlItems.h"
-#include "graphics/ShapeTestSupport.h"
+
 #include "graphics/cPolygon.h"
 #include "graphics/cSymbol.h"
+#include "support/RecordedCalls.h"
 #include "support/TableTest.h"
 
 namespace kalder {
 namespace {
 
-using test::ShapeDoc;
-
-// One of each kind, with values that differ from every default: keys "El 1" .. "El 10".
+// One of each drawn kind, with values that differ from every default: keys "El 1" .. "El 10".
 void drawOneOfEach(Preview& pv) {
     pv.DrawLine(10, -20, 30000, 40, prLBBoxFill);
     pv.DrawCircle(100, 200, 300);
@@ -37,78 +36,67 @@ std::string xmlOf(const ElementPtr& e) {
     return out;
 }
 
-std::shared_ptr<cFrame> shapesFrameOf(Preview& pv) {
-    return pv.document().pages().Item(std::string_view("Page 1"))->Frames().Item(std::string_view("shapes"));
-}
+TEST(DrawnXml, EveryKindIsDrawnAsBeforeAfterADocumentRoundTrip) {
+    test::FrameDoc doc;
+    Preview& pv = doc.pv;
+    drawOneOfEach(pv);
+    pv.CurrentFrame("inside");
+    pv.AddTextAt("Gr\u00fc\u00dfe <&> \"quoted\"", 1234, 567, prALCenter, prASNone);
+    pv.AddTextAt("  spaced  ", -20, 30, prALRight, prASCopypage);
+    pv.AddPageNumberAt("<Page ?? & more>", 111, 222, false, prALRight);
+    pv.AddPageNumberAt("??", -5, 6, true, prALCenter);
+    pv.Watermark("CONFIDENTIAL");
+    pv.AddPage();
+    pv.AddReference("Page 1", "inside", "El 1");
+    Preview back;
+    back.LoadXML(pv.SaveXMLString());
+    // The ellipse too, whose full turn reads back as a slightly different single from seven digits.
+    EXPECT_EQ(test::joined(test::pageCalls(back, "Page 1")), test::joined(test::pageCalls(pv, "Page 1")));
+    EXPECT_EQ(test::joined(test::pageCalls(back, "Page 2")), test::joined(test::pageCalls(pv, "Page 2")));
+    // The watermark's style change prints nothing first; the reference on page 2 draws the first text.
+    EXPECT_EQ(test::printed(test::pageCalls(back, "Page 1")),
+              "@, | Gr\u00fc\u00dfe <&> \"quoted\"@170,567 |   spaced  @-1023,30 | <Page 1 & more>@-1674,222 | 1/2@-158,6 | "
+              "\u2713 \"x\"@1488,3009");
+    EXPECT_EQ(test::printed(test::pageCalls(back, "Page 2")), "Gr\u00fc\u00dfe <&> \"quoted\"@170,567");
 
-TEST(ShapesXml, AnEllipseKeepsItsFullTurnInSevenDigits) {
-    ShapeDoc doc;
-    drawOneOfEach(doc.pv);
-    pugi::xml_document dom;
+    pugi::xml_document dom;  // an ellipse keeps its full turn in seven digits
     ASSERT_TRUE(dom.load_string(xmlOf(doc.frame->Elements().Item(std::string_view("El 4"))).c_str()));
     EXPECT_EQ(std::string(dom.child("Element").child_value("dEnd")), test::withMark("6.283185"));
 }
 
-TEST(ShapesXml, DrawnAsBeforeAfterADocumentRoundTrip) {
-    ShapeDoc doc;
-    drawOneOfEach(doc.pv);
-    Preview loaded;
-    loaded.LoadXML(doc.pv.SaveXMLString());
-    auto frame = shapesFrameOf(loaded);
-    ASSERT_TRUE(frame);
-    // The ellipse too, whose full turn reads back as a slightly different single from seven digits.
-    RecordingDrawTarget before, after;
-    DrawingLayer beforeLayer(before), afterLayer(after);
-    RenderContext beforeCtx(beforeLayer), afterCtx(afterLayer);
-    doc.frame->Preview(beforeCtx);
-    frame->Preview(afterCtx);
-    EXPECT_EQ(after.calls, before.calls);
+TEST(DrawnXml, PolygonVertexCount) {
+    const std::string two = "<xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>";
+    using Vertices = std::vector<std::pair<int, int>>;
+    struct Row { const char* name; std::string items; Vertices vertices; };
+    test::forEachRow<Row>({{"count as written", "<nVerts>2</nVerts>" + two, {{1, 2}, {3, 4}}},
+                           {"items found by name in any order", "<nVerts>2</nVerts><yPos2>4</yPos2><xPos2>3</xPos2><yPos1>2</yPos1><xPos1>1</xPos1>", {{1, 2}, {3, 4}}},
+                           {"a smaller count reads that many", "<nVerts>1</nVerts>" + two, {{1, 2}}},
+                           {"no count is an empty polygon", two, {}},
+                           {"negative count is an empty polygon", "<nVerts>-3</nVerts>" + two, {}},
+                           {"a huge count is capped by the items there are", "<nVerts>2000000000</nVerts>" + two, {{1, 2}, {3, 4}}}},
+                          [](const Row& row) {
+                              pugi::xml_document dom;
+                              ASSERT_TRUE(dom.load_string(("<Element Key=\"El 1\" Type=\"13\">" + row.items + "</Element>").c_str()));
+                              cPolygon polygon;
+                              polygon.LoadXML(dom.child("Element"));
+                              Vertices got;
+                              for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
+                              EXPECT_EQ(got, row.vertices);
+                          });
 }
 
-struct PolygonRow {
-    const char* name;
-    const char* items;
-    std::vector<std::pair<int, int>> vertices;
-};
-
-TEST(ShapesXml, PolygonVertexCount) {
-    test::forEachRow<PolygonRow>(
-        {{"count as written", "<nVerts>2</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>",
-          {{1, 2}, {3, 4}}},
-         {"items found by name in any order", "<nVerts>2</nVerts><yPos2>4</yPos2><xPos2>3</xPos2><yPos1>2</yPos1><xPos1>1</xPos1>",
-          {{1, 2}, {3, 4}}},
-         {"a smaller count reads that many", "<nVerts>1</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>",
-          {{1, 2}}},
-         {"no count is an empty polygon", "<xPos1>1</xPos1><yPos1>2</yPos1>", {}},
-         {"negative count is an empty polygon", "<nVerts>-3</nVerts><xPos1>1</xPos1><yPos1>2</yPos1>", {}},
-         {"a huge count is capped by the items there are",
-          "<nVerts>2000000000</nVerts><xPos1>1</xPos1><yPos1>2</yPos1><xPos2>3</xPos2><yPos2>4</yPos2>", {{1, 2}, {3, 4}}}},
-        [](const PolygonRow& row) {
-            pugi::xml_document dom;
-            ASSERT_TRUE(dom.load_string((std::string("<Element Key=\"El 1\" Type=\"13\">") + row.items + "</Element>").c_str()));
-            cPolygon polygon;
-            polygon.LoadXML(dom.child("Element"));
-            std::vector<std::pair<int, int>> got;
-            for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
-            EXPECT_EQ(got, row.vertices);
-        });
-}
-
-TEST(ShapesCopy, SameKindAndFieldsAndIndependent) {
-    ShapeDoc doc;
+TEST(DrawnCopy, SameKindAndFieldsAndIndependent) {
+    test::FrameDoc doc;
     drawOneOfEach(doc.pv);
     for (const ElementPtr& e : doc.frame->Elements()) {
         const ElementPtr copy = e->Copy();
-        EXPECT_NE(copy.get(), e.get());
-        EXPECT_EQ(typeid(*copy), typeid(*e));
+        EXPECT_TRUE(copy.get() != e.get() && typeid(*copy) == typeid(*e)) << e->Key();
         EXPECT_EQ(xmlOf(copy), xmlOf(e));
     }
     auto polygon = doc.element<cPolygon>("El 6");
     auto copy = std::dynamic_pointer_cast<cPolygon>(polygon->Copy());
-    copy->Poly[0].X = 99;
-    copy->Poly.push_back({5, 5});
-    EXPECT_EQ(polygon->Poly.size(), 3u);
-    EXPECT_EQ(polygon->Poly[0].X, 0);
+    copy->Poly[0].X = 99, copy->Poly.push_back({5, 5});
+    EXPECT_EQ(std::make_pair(polygon->Poly.size(), polygon->Poly[0].X), std::make_pair(std::size_t(3), 0));
     auto symbol = doc.element<cSymbol>(doc.pv.DrawSymbol("internal", "radio", true, 0, 0, 300));
     EXPECT_TRUE(std::dynamic_pointer_cast<cSymbol>(symbol->Copy())->Param.toBool());  // the state is copied too
 }
