@@ -1,6 +1,6 @@
-// Driving the real preview window under Qt's offscreen platform: a Preview with a few pages of
-// text lines, its window loaded and shown at a fixed size, and helpers that send the events
-// a user's keys, clicks and wheel would send.
+// Driving windows and dialogs under Qt's offscreen platform: a Preview with a few pages of
+// text lines, its window loaded and shown at a fixed size, the events a user's keys, clicks
+// and wheel would send, and the state of named controls as one line of text.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,23 +8,27 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "document/cDocument.h"
 #include "kalder/Preview.h"
 #include "viewer/PageView.h"
 #include "viewer/PreviewWindow.h"
 #include "viewer/ShowWindow.h"
 #include "viewer/WindowSettings.h"
-#include "document/cDocument.h"
 
 namespace kalder::test {
 
@@ -44,6 +48,14 @@ inline void buildPages(Preview& pv, const std::vector<std::vector<std::string>>&
 inline void sendKey(QWidget& target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, mods);
     QCoreApplication::sendEvent(&target, &press);
+}
+
+// Types text character by character, as key presses carrying only their text.
+inline void typeText(QWidget& target, const QString& text) {
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(&target, &press);
+    }
 }
 
 inline void sendPress(QWidget& target, QPoint at, Qt::MouseButton button) {
@@ -74,8 +86,9 @@ inline void typeZoom(PreviewWindow& w, const QString& text) {
 }
 
 // Runs `act` on the next modal window (message box or dialog) once it is open; the code
-// that opens it blocks in its own event loop meanwhile.
-inline void whenModalOpens(std::function<void(QWidget&)> act) {
+// that opens it blocks in its own event loop meanwhile. Deleting the returned timer stops
+// the waiting (it deletes itself once it acted).
+inline QTimer* whenModalOpens(std::function<void(QWidget&)> act) {
     auto* timer = new QTimer;
     timer->setInterval(2);
     QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
@@ -86,16 +99,43 @@ inline void whenModalOpens(std::function<void(QWidget&)> act) {
         }
     });
     timer->start();
+    return timer;
 }
 
-template <class T>
+template <class T = QWidget>
 T& child(QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
     if (!found) throw std::runtime_error(std::string("no child ") + name);
     return *found;
 }
 
-// A shown window of a three-page document, the user's settings kept in a temporary folder.
+// The entries of a list box as "text=data", joined by ", " ("text" alone where no data).
+inline std::string comboItems(QComboBox& box) {
+    QStringList out;
+    for (int i = 0; i < box.count(); ++i)
+        out << box.itemText(i) + (box.itemData(i).isValid() ? "=" + box.itemData(i).toString() : QString());
+    return out.join(", ").toStdString();
+}
+
+// The named children of `parent`, each as its name, "=" and its caption (buttons but tool
+// buttons, group boxes), then ":checked", ":hidden", ":disabled" where so; joined by ", ".
+inline std::string describe(QWidget& parent, std::initializer_list<const char*> names) {
+    QStringList out;
+    for (const char* name : names) {
+        QWidget& w = child(parent, name);
+        QString s = name;
+        auto* button = qobject_cast<QAbstractButton*>(&w);
+        if (button && !qobject_cast<QToolButton*>(&w)) s += "=" + button->text();
+        if (auto* g = qobject_cast<QGroupBox*>(&w)) s += "=" + g->title();
+        if (button && button->isChecked()) s += ":checked";
+        if (w.isHidden()) s += ":hidden";
+        if (!w.isEnabled()) s += ":disabled";
+        out << s;
+    }
+    return out.join(", ").toStdString();
+}
+
+// A shown window of the Preview's document, the user's settings kept in a temporary folder.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
