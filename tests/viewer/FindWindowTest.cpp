@@ -31,21 +31,10 @@ protected:
         test::child<QComboBox>(*w.findDialog(), "cbFind").setEditText(text);
         return *w.findDialog();
     }
-    // Runs `act` and tells the page and text of the match then highlighted, or the title,
-    // text and icon of the message box it opened (which is closed).
-    std::string after(PreviewWindow& w, const std::function<void()>& act) {
-        auto box = std::make_shared<std::string>();
-        QPointer<QTimer> waiting = test::whenModalOpens([box](QWidget& modal) {
-            if (auto* m = qobject_cast<QMessageBox*>(&modal))
-                *box = (m->windowTitle() + ": " + m->text()).toStdString() + (m->icon() == QMessageBox::Warning ? " (!)" : "");
-            modal.close();
-        });
-        act();
-        delete waiting.data();  // none opened: stop waiting
-        if (!box->empty()) return *box + " on " + std::to_string(w.currentPage()) + (w.highlight().empty() ? "" : " still lit");
-        const SearchPosition& p = w.highlight();
-        auto frame = pv.document().pages().Item(p.page)->Frames().Item(p.frame);
-        return std::to_string(w.currentPage()) + ":" + *searchableText(*frame->Elements().Item(p.element));
+    // The match highlighted after `act`, or the message box it opened.
+    static std::string after(PreviewWindow& w, const std::function<void()>& act) {
+        const std::string message = test::messageAfter(act);
+        return message.empty() ? test::highlighted(w) : message + " on " + std::to_string(w.currentPage()) + test::highlighted(w);
     }
 };
 
@@ -80,14 +69,8 @@ TEST_F(FindWindowTest, TextsHistoryEnterAndTheRedMatch) {
     test::typeZoom(w, "100");
     auto redPixels = [&] {
         QCoreApplication::processEvents();  // the rows out of view are drawn when idle
-        const QImage page = w.pageView().leftImage().convertToFormat(QImage::Format_RGB32);
-        int n = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x) {
-                const QColor c = page.pixelColor(x, y);
-                n += c.red() > 150 && c.green() < 90 && c.blue() < 90;
-            }
-        return n;
+        const QImage page = w.pageView().leftImage();
+        return test::countPixels(page, page.rect(), [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
     };
     EXPECT_EQ(redPixels(), 0);
     FindDialog& d = find(w, "cat");
@@ -98,13 +81,6 @@ TEST_F(FindWindowTest, TextsHistoryEnterAndTheRedMatch) {
     EXPECT_EQ(after(w, [&] { test::child<QPushButton>(d, "cmdFindNext").click(); }), "1:the cat sat");
     EXPECT_EQ(test::comboItems(box), "cat, sat");
     EXPECT_GT(redPixels(), 30);
-}
-
-TEST_F(FindWindowTest, HiddenFindButtonAlsoHidesCtrlF) {
-    pv.ShowFindButton(false);
-    PreviewWindow& w = open();
-    test::sendKey(w.pageView(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(w.findDialog(), nullptr);
 }
 
 TEST(GotoPage, WhatATypedNumberChooses) {

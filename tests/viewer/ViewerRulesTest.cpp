@@ -69,15 +69,14 @@ TEST(ZoomRules, WhatEachModeFits) {
     };
     const ZoomGeometry wide = a4In(13500, 9000), tall = a4In(6000, 30000);
     using enum ZoomMode;
+    // Fits leave 100 twips of margin, two pages 150 across.
     test::forEachRow<Row>(
         {
-            {"whole page: the height limits", WholePage, 0, wide, (9000 - 100) * 100.0 / 16838, false, false},
-            {"whole page: the width limits", WholePage, 0, tall, (6000 - 100) * 100.0 / 11906, false, false},
-            {"page width, taller than the area: bar first", PageWidth, 0, wide, (13500 - 100 - 240) * 100.0 / 11906,
-             true, false},
-            {"page width, fits in height", PageWidth, 0, tall, (6000 - 100) * 100.0 / 11906, false, false},
-            {"two pages", TwoPages, 0, wide, std::min((13500 - 150) * 100.0 / (2 * 11906), (9000 - 100) * 100.0 / 16838),
-             false, false},
+            {"whole page: the height limits", WholePage, 0, wide, 8900 * 100.0 / 16838, false, false},
+            {"whole page: the width limits", WholePage, 0, tall, 5900 * 100.0 / 11906, false, false},
+            {"page width, taller: bar first", PageWidth, 0, wide, (13400 - 240) * 100.0 / 11906, true, false},
+            {"page width, fits in height", PageWidth, 0, tall, 5900 * 100.0 / 11906, false, false},
+            {"two pages", TwoPages, 0, wide, std::min(13350 * 100.0 / (2 * 11906), 8900 * 100.0 / 16838), false, false},
             {"percent fits", Percent, 50, wide, 50, false, false},
             {"percent taller only", Percent, 75, wide, 75, true, false},
             {"percent wider and taller", Percent, 150, wide, 150, true, true},
@@ -143,19 +142,18 @@ TEST(TextSearch, WhatMatches) {
     test::forEachRow<Row>(
         {
             {"lower finds capitals", "THE CAT", "cat", false, false, true},
-            {"lower finds mixed case", "The Cat", "cat", false, false, true},
+            {"and mixed case", "The Cat", "cat", false, false, true},
             {"match case tells them apart", "The Cat", "cat", true, false, false},
             {"match case, same case", "The Cat", "Cat", true, false, true},
             {"inside a longer word", "Concatenate", "cat", false, false, true},
-            {"whole word: not inside a longer word", "Concatenate", "cat", false, true, false},
+            {"whole word: not inside a longer one", "Concatenate", "cat", false, true, false},
             {"whole word: the whole text", "cat", "cat", false, true, true},
-            {"whole word: at the start before a blank", "cat sat", "cat", false, true, true},
-            {"whole word: at the end after a blank", "a big cat", "cat", false, true, true},
+            {"whole word: first, before a blank", "cat sat", "cat", false, true, true},
+            {"whole word: last, after a blank", "a big cat", "cat", false, true, true},
             {"whole word: only blanks bound words", "the cat, sat", "cat", false, true, false},
             {"whole word: a later occurrence counts", "cats and a cat", "cat", false, true, true},
             {"non-ASCII without case", "ÉTÉ chaud", "été", false, true, true},
-            {"empty search text", "anything", "", false, false, false},
-            {"absent", "dog", "cat", false, false, false},
+            {"empty search text", "anything", "", false, false, false}, {"absent", "dog", "cat", false, false, false},
         },
         [](const Row& row) { EXPECT_EQ(textMatches(row.text, row.wanted, row.matchCase, row.whole), row.expected); });
 }
