@@ -1,4 +1,4 @@
-// The find dialog and the go-to-page dialog of a shown window.
+// The find dialog and the go-to-page dialog of a shown window, and the form translator on them.
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -6,19 +6,15 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "host/InterfaceTexts.h"
+#include "platform/FormTranslator.h"
 #include "support/TableTest.h"
+#include "support/Window.h"
 #include "viewer/FindDialog.h"
 #include "viewer/GotoPageDialog.h"
-#include "WindowTestSupport.h"
 
 namespace kalder {
 namespace {
-
-struct Message {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
 class FindWindowTest : public test::WindowTest {
 protected:
@@ -28,141 +24,63 @@ protected:
                               {"CAT in capitals", "another line"},
                               {"Mixed Cat case"}});
     }
+    void TearDown() override { pv.SetLanguage(prEnglish); }
     FindDialog& find(PreviewWindow& w, const QString& text) {
         test::sendKey(w.pageView(), Qt::Key_F, Qt::ControlModifier);
-        FindDialog* dialog = w.findDialog();
-        if (!dialog) throw std::runtime_error("no find dialog");
-        test::child<QComboBox>(*dialog, "cbFind").setEditText(text);
-        return *dialog;
+        if (!w.findDialog()) throw std::runtime_error("no find dialog");
+        test::child<QComboBox>(*w.findDialog(), "cbFind").setEditText(text);
+        return *w.findDialog();
     }
-    void clickFindNext(FindDialog& d) { test::child<QPushButton>(d, "cmdFindNext").click(); }
-    // Closes the "not found" box the next search opens and tells what it said.
-    void expectMessage() {
-        auto m = std::make_shared<Message>();
-        test::whenModalOpens([m](QWidget& modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
-                m->title = box->windowTitle();
-                m->text = box->text();
-                m->icon = box->icon();
-            }
-            modal.close();
-        });
-        pending_ = m;
+    // The match highlighted after `act`, or the message box it opened.
+    static std::string after(PreviewWindow& w, const std::function<void()>& act) {
+        const std::string message = test::messageAfter(act);
+        return message.empty() ? test::highlighted(w) : message + " on " + std::to_string(w.currentPage()) + test::highlighted(w);
     }
-    Message message() const { return pending_ ? *pending_ : Message{}; }
-    std::string matchedText(PreviewWindow& w) {
-        const SearchPosition& p = w.highlight();
-        auto frame = pv.document().pages().Item(p.page)->Frames().Item(p.frame);
-        return *searchableText(*frame->Elements().Item(p.element));
-    }
-    std::shared_ptr<Message> pending_;
 };
 
-TEST_F(FindWindowTest, FindNextMovesFromMatchToMatchAndShowsItsPage) {
+TEST_F(FindWindowTest, FindNextMovesFromMatchToMatch) {
     PreviewWindow& w = open();
     FindDialog& d = find(w, "cat");
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.windowTitle(), "Find");
-    clickFindNext(d);
-    EXPECT_EQ(w.currentPage(), 1);
-    EXPECT_EQ(matchedText(w), "the cat sat");
-    clickFindNext(d);
-    EXPECT_EQ(matchedText(w), "Concatenate");
-    clickFindNext(d);
-    EXPECT_EQ(w.currentPage(), 2);
-    EXPECT_EQ(matchedText(w), "CAT in capitals");
-    // F3 in the window repeats the search.
-    test::sendKey(w.pageView(), Qt::Key_F3);
-    EXPECT_EQ(w.currentPage(), 3);
-    EXPECT_EQ(matchedText(w), "Mixed Cat case");
+    auto& next = test::child<QPushButton>(d, "cmdFindNext");
+    EXPECT_EQ(after(w, [&] { next.click(); }), "1:the cat sat");
+    EXPECT_EQ(after(w, [&] { test::sendKey(d, Qt::Key_F3); }), "1:Concatenate");  // F3 in the dialog
+    EXPECT_EQ(after(w, [&] { next.click(); }), "2:CAT in capitals");
+    EXPECT_EQ(after(w, [&] { test::sendKey(w.pageView(), Qt::Key_F3); }), "3:Mixed Cat case");  // and in the window
     // Past the last one: the message, and the position is cleared.
-    expectMessage();
-    test::sendKey(w.pageView(), Qt::Key_F3);
-    EXPECT_EQ(message().title, "Attention");
-    EXPECT_EQ(message().text, "Not found");
-    EXPECT_EQ(message().icon, QMessageBox::Warning);
-    EXPECT_TRUE(w.highlight().empty());
+    EXPECT_EQ(after(w, [&] { next.click(); }), "Attention: Not found (!) on 3");
     EXPECT_TRUE(d.position().empty());
-    EXPECT_EQ(w.currentPage(), 3);
-}
-
-TEST_F(FindWindowTest, OptionsOfTheDialog) {
-    PreviewWindow& w = open();
-    FindDialog& d = find(w, "cat");
+    // Options: whole words in their case, then the current page only.
     test::child<QCheckBox>(d, "chkFindWhole").setChecked(true);
     test::child<QCheckBox>(d, "chkMatchCase").setChecked(true);
-    clickFindNext(d);
-    EXPECT_EQ(matchedText(w), "the cat sat");
-    expectMessage();
-    clickFindNext(d);
-    EXPECT_EQ(message().text, "Not found");
-    // The current page only.
+    w.goPage(1);
+    EXPECT_EQ(after(w, [&] { next.click(); }), "1:the cat sat");
+    EXPECT_EQ(after(w, [&] { next.click(); }), "Attention: Not found (!) on 1");
     w.goPage(2);
     test::child<QCheckBox>(d, "chkMatchCase").setChecked(false);
     test::child<QRadioButton>(d, "optCurrentPage").setChecked(true);
-    clickFindNext(d);
-    EXPECT_EQ(matchedText(w), "CAT in capitals");
-    expectMessage();
-    clickFindNext(d);
-    EXPECT_EQ(message().text, "Not found");
-    EXPECT_EQ(w.currentPage(), 2);
+    EXPECT_EQ(after(w, [&] { next.click(); }), "2:CAT in capitals");
+    EXPECT_EQ(after(w, [&] { next.click(); }), "Attention: Not found (!) on 2");
 }
 
-TEST_F(FindWindowTest, HistoryKeepsEachTextOnce) {
-    PreviewWindow& w = open();
-    FindDialog& d = find(w, "cat");
-    clickFindNext(d);
-    clickFindNext(d);
-    test::child<QComboBox>(d, "cbFind").setEditText("beta");
-    clickFindNext(d);
-    EXPECT_EQ(matchedText(w), "Alpha beta") << "a new text starts afresh from the current page";
-    QComboBox& box = test::child<QComboBox>(d, "cbFind");
-    ASSERT_EQ(box.count(), 2);
-    EXPECT_EQ(box.itemText(0), "cat");
-    EXPECT_EQ(box.itemText(1), "beta");
-}
-
-TEST_F(FindWindowTest, F3InTheDialogFindsTheNextOne) {
-    PreviewWindow& w = open();
-    FindDialog& d = find(w, "cat");
-    clickFindNext(d);
-    test::sendKey(d, Qt::Key_F3);
-    EXPECT_EQ(matchedText(w), "Concatenate");
-}
-
-TEST_F(FindWindowTest, EnterInTheTextSearchesOnce) {
-    PreviewWindow& w = open();
-    FindDialog& d = find(w, "cat");
-    test::sendKey(*test::child<QComboBox>(d, "cbFind").lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(matchedText(w), "the cat sat");
-}
-
-TEST_F(FindWindowTest, TheMatchIsDrawnInRed) {
+TEST_F(FindWindowTest, TextsHistoryEnterAndTheRedMatch) {
     PreviewWindow& w = open();
     test::typeZoom(w, "100");
     auto redPixels = [&] {
         QCoreApplication::processEvents();  // the rows out of view are drawn when idle
-        const QImage page = w.pageView().leftImage().convertToFormat(QImage::Format_RGB32);
-        int n = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x) {
-                const QColor c = page.pixelColor(x, y);
-                n += c.red() > 150 && c.green() < 90 && c.blue() < 90;
-            }
-        return n;
+        const QImage page = w.pageView().leftImage();
+        return test::countPixels(page, page.rect(), [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
     };
-    const int before = redPixels();
-    FindDialog& d = find(w, "sat");
-    clickFindNext(d);
-    EXPECT_EQ(before, 0);
+    EXPECT_EQ(redPixels(), 0);
+    FindDialog& d = find(w, "cat");
+    QComboBox& box = test::child<QComboBox>(d, "cbFind");
+    EXPECT_EQ(after(w, [&] { test::sendKey(*box.lineEdit(), Qt::Key_Return); }), "1:the cat sat");  // once
+    EXPECT_EQ(after(w, [&] { test::child<QPushButton>(d, "cmdFindNext").click(); }), "1:Concatenate");
+    box.setEditText("sat");  // a new text starts afresh from the current page
+    EXPECT_EQ(after(w, [&] { test::child<QPushButton>(d, "cmdFindNext").click(); }), "1:the cat sat");
+    EXPECT_EQ(test::comboItems(box), "cat, sat");
     EXPECT_GT(redPixels(), 30);
-}
-
-TEST_F(FindWindowTest, HiddenFindButtonAlsoHidesCtrlF) {
-    pv.ShowFindButton(false);
-    PreviewWindow& w = open();
-    test::sendKey(w.pageView(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(w.findDialog(), nullptr);
 }
 
 TEST(GotoPage, WhatATypedNumberChooses) {
@@ -173,15 +91,9 @@ TEST(GotoPage, WhatATypedNumberChooses) {
     };
     test::forEachRow<Row>(
         {
-            {"another page", "3", 3},
-            {"with blanks", " 2 ", 2},
-            {"the current page", "1", std::nullopt},
-            {"zero", "0", std::nullopt},
-            {"page count + 1", "5", std::nullopt},
-            {"not a number", "x", std::nullopt},
-            {"a fraction", "2.5", std::nullopt},
-            {"empty", "", std::nullopt},
-            {"the last page", "4", 4},
+            {"another page", "3", 3}, {"with blanks", " 2 ", 2}, {"the current page", "1", std::nullopt},
+            {"zero", "0", std::nullopt}, {"the last page", "4", 4}, {"page count + 1", "5", std::nullopt},
+            {"not a number", "x", std::nullopt}, {"a fraction", "2.5", std::nullopt}, {"empty", "", std::nullopt},
         },
         [](const Row& row) { EXPECT_EQ(chosenPage(row.typed, 1, 4), row.chosen); });
 }
@@ -200,8 +112,7 @@ TEST_F(FindWindowTest, DoubleClickOnThePagePanelGoesToAPage) {
     };
     EXPECT_EQ(w.pagePanel().toolTip(), "Double click to select a page");
     answer("3");
-    EXPECT_EQ(filled, "1");
-    EXPECT_EQ(count, "/ 3");
+    EXPECT_EQ(filled + " " + count, "1 / 3");
     EXPECT_EQ(w.currentPage(), 3);
     EXPECT_EQ(w.pageView().verticalScrollBar()->value(), 0);
     for (const char* ignored : {"0", "4", "x"}) {
@@ -209,6 +120,31 @@ TEST_F(FindWindowTest, DoubleClickOnThePagePanelGoesToAPage) {
         EXPECT_EQ(w.currentPage(), 3) << ignored;
     }
     EXPECT_EQ(filled, "3");
+}
+
+TEST_F(FindWindowTest, TheTranslatorWorksFromTheLiterals) {
+    auto document = [this]() -> const cDocument& { return pv.document(); };
+    FindDialog english(document, nullptr);
+    const auto names = {"cmdFindNext", "cmdCancel", "chkMatchCase", "optAllPage"};
+    EXPECT_EQ(english.windowTitle() + " " + english.findChild<QGroupBox*>()->title(), "Find Search");
+    EXPECT_EQ(test::describe(english, names),
+              "cmdFindNext=Find &Next, cmdCancel=&Cancel, chkMatchCase=Match Ca&se, optAllPage=&All pages:checked");
+    // Texts without a literal stay; a literal's text replaces the whole text.
+    QWidget form;
+    form.setWindowTitle("Plain title");
+    auto* label = new QLabel("Price @ 5 each", &form);
+    auto* button = new QPushButton("Go@45", &form);
+    button->setToolTip("Print the document@43");
+    translateForm(form, kalder::tr);
+    EXPECT_EQ((form.windowTitle() + "|" + label->text() + "|" + button->text() + "|" + button->toolTip()).toStdString(),
+              "Plain title|Price @ 5 each|&OK|Print the document");
+    pv.SetLanguage(prFrench);
+    FindDialog french(document, nullptr);
+    EXPECT_EQ(french.windowTitle(), "Rechercher");
+    EXPECT_EQ(test::describe(french, names), "cmdFindNext=&Suivant, cmdCancel=&Annuler, "
+                                             "chkMatchCase=Respecter la ca&sse, optAllPage=&Toutes les pages:checked");
+    translateForm(english, kalder::tr);  // again, from the English dialog's literals
+    EXPECT_EQ(test::describe(english, names), test::describe(french, names));
 }
 
 }  // namespace

@@ -1,33 +1,18 @@
 // Pictures of the whole window: the page is where the window says it is, white, with the
-// document's text on it, on the grey ground; in two-page mode both pages are there.
+// document's text on it, on the grey ground; in two-page mode both pages are there. And the
+// page cache, which draws a tall page in bands that must join into the page drawn whole.
 #include <QDir>
-#include <QScrollBar>
 
+#include "platform/PageImage.h"
+#include "support/Window.h"
+#include "viewer/PageCache.h"
 #include "viewer/WindowShot.h"
-#include "WindowTestSupport.h"
 
 namespace kalder {
 namespace {
 
-bool isWhite(QColor c) { return c.red() > 245 && c.green() > 245 && c.blue() > 245; }
-bool isDark(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
-
-struct Census {
-    int white = 0;
-    int dark = 0;
-    int total = 0;
-};
-Census census(const QImage& image, const QRect& r) {
-    Census c;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            c.white += isWhite(p);
-            c.dark += isDark(p);
-            ++c.total;
-        }
-    return c;
-}
+bool white(QColor p) { return p.red() > 245 && p.green() > 245 && p.blue() > 245; }
+bool dark(QColor p) { return p.red() < 100 && p.green() < 100 && p.blue() < 100; }
 
 class WindowShotTest : public test::WindowTest {
 protected:
@@ -38,77 +23,92 @@ protected:
         test::buildPages(pv, {lines, {"Second page text"}});
         pv.ShowPrintable(false);
     }
+    // The shot, kept for a look when KALDER_SHOT_DIR is set.
+    QImage shoot(const WindowShot& how, const char* name) {
+        const QImage shot = grabPreviewWindow(pv, how);
+        if (const char* dir = std::getenv("KALDER_SHOT_DIR")) shot.save(QDir(dir).filePath(name));
+        return shot;
+    }
     // A page rectangle of the view in the window's coordinates.
-    QRect inWindow(PreviewWindow& w, const QRect& r) {
+    QRect inWindow(const QRect& r) {
+        PreviewWindow& w = *pv.windowSettings().open.window;
         return QRect(w.pageView().viewport()->mapTo(&w, r.topLeft()), r.size());
     }
-    void save(const QImage& image, const char* name) {
-        // Kept for a look when KALDER_SHOT_DIR is set.
-        if (const char* dir = std::getenv("KALDER_SHOT_DIR")) image.save(QDir(dir).filePath(name));
-    }
+    PageView& view() { return pv.windowSettings().open.window->pageView(); }
 };
 
 TEST_F(WindowShotTest, OnePageAtOneHundredPercent) {
-    const QImage shot = grabPreviewWindow(pv, {QSize(1000, 760), "100%", 1});
-    save(shot, "window-100.png");
+    const QImage shot = shoot({QSize(1000, 760), "100%", 1}, "window-100.png");
     ASSERT_FALSE(shot.isNull());
-    PreviewWindow& w = *pv.windowSettings().open.window;
     EXPECT_EQ(shot.size(), QSize(1000, 760) * shot.devicePixelRatio());
-    const QRect page = inWindow(w, w.pageView().leftPageRect()).intersected(shot.rect());
+    const QRect page = inWindow(view().leftPageRect()).intersected(shot.rect());
     ASSERT_FALSE(page.isEmpty());
-    // A4 at 100 % and 96 dots per inch is 794 pixels wide, centred in the view.
-    EXPECT_NEAR(w.pageView().leftPageRect().width(), 794, 1);
+    EXPECT_NEAR(view().leftPageRect().width(), 794, 1);  // A4 at 100 % and 96 dots per inch
     // The page's top margin is blank paper; the text starts one inch down and in.
     const QRect margin(page.left() + 10, page.top() + 10, page.width() - 20, 70);
-    const Census blank = census(shot, margin);
-    EXPECT_EQ(blank.white, blank.total);
+    EXPECT_EQ(test::countPixels(shot, margin, white), margin.width() * margin.height());
     const QRect text(page.left() + 96, page.top() + 96, 300, 40);
-    const Census ink = census(shot, text);
-    EXPECT_GT(ink.dark, 50);
-    EXPECT_GT(ink.white, ink.total / 2);
-    // Left of the page: the grey ground.
-    const QColor ground = shot.pixelColor(page.left() - 20, page.top() + 200);
-    EXPECT_EQ(ground, QColor(128, 128, 128));
+    EXPECT_GT(test::countPixels(shot, text, dark), 50);
+    EXPECT_GT(test::countPixels(shot, text, white), 300 * 40 / 2);
+    EXPECT_EQ(shot.pixelColor(page.left() - 20, page.top() + 200), QColor(128, 128, 128));  // the ground
 }
 
 TEST_F(WindowShotTest, TwoPagesSideBySide) {
-    const QImage shot = grabPreviewWindow(pv, {QSize(1000, 760), "Two Pages", 1});
-    save(shot, "window-two-pages.png");
-    PreviewWindow& w = *pv.windowSettings().open.window;
-    ASSERT_TRUE(w.pageView().showsTwoPages());
-    const QRect left = inWindow(w, w.pageView().leftPageRect());
-    const QRect right = inWindow(w, w.pageView().rightPageRect());
+    const QImage shot = shoot({QSize(1000, 760), "Two Pages", 1}, "window-two-pages.png");
+    ASSERT_TRUE(view().showsTwoPages());
+    const QRect left = inWindow(view().leftPageRect()), right = inWindow(view().rightPageRect());
     EXPECT_GT(right.left(), left.right());
     EXPECT_EQ(left.size(), right.size());
     EXPECT_LE(left.bottom(), shot.height());
-    // Both are paper with text near their top left.
-    for (const QRect& page : {left, right}) {
+    for (const QRect& page : {left, right}) {  // paper with text near the top left
         const QRect corner(page.left() + page.width() / 8, page.top() + page.height() / 12, page.width() / 3,
                            page.height() / 20);
-        const Census c = census(shot, corner);
-        EXPECT_GT(c.dark, 3);
-        EXPECT_GT(c.white, c.total / 2);
+        EXPECT_GT(test::countPixels(shot, corner, dark), 3);
+        EXPECT_GT(test::countPixels(shot, corner, white), corner.width() * corner.height() / 2);
     }
-    // Between them, the ground.
     const QColor gap = shot.pixelColor((left.right() + right.left()) / 2, left.center().y());
-    EXPECT_FALSE(isWhite(gap));
+    EXPECT_LT(gap.lightness(), 245);  // the ground
 }
 
 TEST_F(WindowShotTest, ThePrintableFrameInItsColour) {
     pv.ShowPrintable(true);
     pv.ShowPrintableColor(0xFF0000);  // blue: red is the low byte
-    const QImage shot = grabPreviewWindow(pv, {QSize(900, 700), "Whole Page", 1});
-    save(shot, "window-printable.png");
-    PreviewWindow& w = *pv.windowSettings().open.window;
-    const QRect page = inWindow(w, w.pageView().leftPageRect());
-    int blue = 0;
-    for (int x = page.left(); x <= page.right(); ++x)
-        for (int y = page.top(); y < page.top() + page.height() / 10; ++y) {
-            const QColor c = shot.pixelColor(x, y);
-            blue += c.blue() > 200 && c.red() < 60 && c.green() < 60;
-        }
+    const QImage shot = shoot({QSize(900, 700), "Whole Page", 1}, "window-printable.png");
+    const QRect page = inWindow(view().leftPageRect());
     // The frame's top edge crosses most of the page.
-    EXPECT_GT(blue, page.width() * 3 / 4);
+    EXPECT_GT(test::countPixels(shot, QRect(page.left(), page.top(), page.width(), page.height() / 10),
+                                [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }),
+              page.width() * 3 / 4);
+}
+
+TEST(PageCache, BandsDrawnApartMakeTheWholePage) {
+    ensureWidgetApplication();
+    Preview pv;
+    pv.AddFirstPage("0.5 in", "0.5 in", "0.5 in", "0.5 in");
+    pv.FontName("Arial");
+    for (int i = 0; i < 60; ++i) {
+        // Sizes from small to tall, so that glyphs and boxes cross every band edge.
+        pv.FontSize(6 + i % 5 * 6);
+        pv.AddTextAt("Line " + std::to_string(i) + " gjpqy ÄÖÜ", (i % 3) * 3000, i * 260, prALLeft, prASNone);
+        pv.DrawLine(500 + i * 150, i * 250, 2500 + i * 150, i * 250 + 700, prLBBox);
+    }
+    pv.DrawEllipse(3000, 3000, 2000, 5000);
+    cDocument& doc = pv.document();
+    cPage& page = *doc.pages().Item(1);
+    const QImage whole = test::referencePageImage(doc, page, 1.75);
+    PageCache cache;
+    const std::string none;  // no highlight
+    QImage shown = cache.page(doc, page, 1.75, 96, 1.0, none, 301, 517);
+    EXPECT_FALSE(cache.complete(page, 1.75, 96, 1.0, none));
+    EXPECT_EQ(shown.copy(0, 301, shown.width(), 216), whole.copy(0, 301, whole.width(), 216));
+    shown = QImage();  // the cache draws in place only when nobody else holds the picture
+    shown = cache.page(doc, page, 1.75, 96, 1.0, none, 900, 1200);  // below: rows between follow
+    shown = QImage();
+    shown = cache.page(doc, page, 1.75, 96, 1.0, none);
+    EXPECT_TRUE(cache.complete(page, 1.75, 96, 1.0, none));
+    EXPECT_EQ(cache.renders(), 1);  // one page started; the bands added to it do not count
+    ASSERT_EQ(shown.size(), whole.size());
+    EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == whole.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
