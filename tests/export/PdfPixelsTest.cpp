@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "document/cDocument.h"
 #include "kalder/Preview.h"
 #include "platform/PageImage.h"
 #include "support/Ink.h"
+#include "support/Tools.h"
 
-namespace fs = std::filesystem;
 using kalder::Preview;
 
 namespace {
@@ -127,17 +124,16 @@ const std::initializer_list<Row> kRows = {
 };
 
 TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
-    const fs::path base = fs::temp_directory_path() / ("kalder-pixels-" + std::to_string(::getpid()));
-    const std::string pdf = base.string() + ".pdf", png = base.string() + ".png";
+    const kalder::test::ScratchDir dir;
+    const std::string pdf = dir.file("page.pdf"), png = dir.file("page.png");
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         Preview pv;
         row.build(pv);
         pv.ExportPDF(pdf);
-        // Every row's file is a sound PDF: qpdf exits 0 only without errors or warnings.
-        ASSERT_EQ(std::system(("qpdf --check '" + pdf + "' >/dev/null 2>&1").c_str()), 0);
-        const std::string cmd = "pdftoppm -r 150 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + base.string() + "'";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        ASSERT_TRUE(kalder::test::PassesQpdf(pdf));
+        const std::string cmd = "pdftoppm -r 150 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + dir.file("page") + "'";
+        ASSERT_EQ(kalder::test::runTool(cmd).status, 0);
         const QImage theirs(png.c_str());
         ASSERT_FALSE(theirs.isNull());
         const QImage ours = kalder::test::pageImage(pv, 1, 1.0, "", kDpi);
@@ -154,8 +150,9 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
                 differing += p != q;
             }
         const double share = static_cast<double>(differing) / static_cast<double>(either);
-        SCOPED_TRACE(::testing::Message() << "image box " << a.left << "," << a.top << "-" << a.right << "," << a.bottom << ", pdf box "
-                                          << b.left << "," << b.top << "-" << b.right << "," << b.bottom << ", differing " << share);
+        SCOPED_TRACE(::testing::Message() << "image box " << a.left << "," << a.top << "-" << a.right << ","
+                                          << a.bottom << ", pdf box " << b.left << "," << b.top << "-" << b.right
+                                          << "," << b.bottom << ", differing " << share);
         switch (row.pdf) {
             case InPdf::Same:
                 EXPECT_LE(std::abs(a.left - b.left), row.slack);
@@ -171,8 +168,6 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
             case InPdf::Nothing: EXPECT_TRUE(b.empty()); break;
         }
     }
-    fs::remove(pdf);
-    fs::remove(png);
 }
 
 }  // namespace
