@@ -178,8 +178,7 @@ TEST(ShapesAdd, MeasuresConvertedCurrentPositionTakenAFrameNeededUnknownSymbolsF
     // An unknown symbol from a file fails when drawn, and the frame goes on.
     FrameDoc file;
     auto unknown = std::make_shared<cSymbol>();
-    unknown->SetName = "internal"; unknown->SymbolId = "Box";
-    file.frame->addElement(unknown);
+    unknown->SetName = "internal"; unknown->SymbolId = "Box"; file.frame->addElement(unknown);
     file.pv.DrawPSet(0, 0);
     EXPECT_EQ(test::joined(file.calls()), "PSet 1500 3000 color=0");
     RecordingDrawTarget target;
@@ -283,15 +282,29 @@ std::string xmlOf(const ElementPtr& e) {
     return out;
 }
 
-TEST(DrawnXml, EveryKindIsDrawnAsBeforeAfterARoundTripAndPolygonCountsAreChecked) {
+TEST(DrawnXml, CopyAndRoundTripKeepEveryKindAndPolygonCountsAreChecked) {
     FrameDoc doc;
     Preview& pv = doc.pv;
     drawOneOfEach(pv);
-    pv.CurrentFrame("inside"); pv.AddTextAt("Gr\u00fc\u00dfe <&> \"quoted\"", 1234, 567, prALCenter, prASNone);
+    // Copy keeps the kind and the fields, and the copy is independent.
+    for (const ElementPtr& e : doc.frame->Elements()) {
+        const ElementPtr copy = e->Copy();
+        EXPECT_TRUE(copy.get() != e.get() && typeid(*copy) == typeid(*e)) << e->Key();
+        EXPECT_EQ(xmlOf(copy), xmlOf(e));
+    }
+    auto polygon = doc.element<cPolygon>("El 6");
+    auto copy = std::dynamic_pointer_cast<cPolygon>(polygon->Copy());
+    copy->Poly[0].X = 99; copy->Poly.push_back({5, 5});
+    EXPECT_EQ(std::make_pair(polygon->Poly.size(), polygon->Poly[0].X), std::make_pair(std::size_t(3), 0));
+    auto symbol = doc.element<cSymbol>(pv.DrawSymbol("internal", "radio", true, 0, 0, 300));
+    EXPECT_TRUE(std::dynamic_pointer_cast<cSymbol>(symbol->Copy())->Param.toBool());  // the state is copied too
+    // Texts, page numbers, a watermark and a reference join the shapes for the round trip.
+    pv.CurrentFrame("inside");
+    pv.AddTextAt("Gr\u00fc\u00dfe <&> \"quoted\"", 1234, 567, prALCenter, prASNone);
     pv.AddTextAt("  spaced  ", -20, 30, prALRight, prASCopypage);
     pv.AddPageNumberAt("<Page ?? & more>", 111, 222, false, prALRight);
-    pv.AddPageNumberAt("??", -5, 6, true, prALCenter); pv.Watermark("CONFIDENTIAL"); pv.AddPage();
-    pv.AddReference("Page 1", "inside", "El 1");
+    pv.AddPageNumberAt("??", -5, 6, true, prALCenter);
+    pv.Watermark("CONFIDENTIAL"); pv.AddPage(); pv.AddReference("Page 1", "inside", "El 1");
     Preview back;
     back.LoadXML(pv.SaveXMLString());
     // The ellipse too, whose full turn reads back as a slightly different single from seven digits.
@@ -327,22 +340,6 @@ TEST(DrawnXml, EveryKindIsDrawnAsBeforeAfterARoundTripAndPolygonCountsAreChecked
             for (const auto& v : polygon.Poly) got.emplace_back(v.X, v.Y);
             EXPECT_EQ(got, row.vertices);
         });
-}
-
-TEST(DrawnCopy, SameKindAndFieldsAndIndependent) {
-    FrameDoc doc;
-    drawOneOfEach(doc.pv);
-    for (const ElementPtr& e : doc.frame->Elements()) {
-        const ElementPtr copy = e->Copy();
-        EXPECT_TRUE(copy.get() != e.get() && typeid(*copy) == typeid(*e)) << e->Key();
-        EXPECT_EQ(xmlOf(copy), xmlOf(e));
-    }
-    auto polygon = doc.element<cPolygon>("El 6");
-    auto copy = std::dynamic_pointer_cast<cPolygon>(polygon->Copy());
-    copy->Poly[0].X = 99; copy->Poly.push_back({5, 5});
-    EXPECT_EQ(std::make_pair(polygon->Poly.size(), polygon->Poly[0].X), std::make_pair(std::size_t(3), 0));
-    auto symbol = doc.element<cSymbol>(doc.pv.DrawSymbol("internal", "radio", true, 0, 0, 300));
-    EXPECT_TRUE(std::dynamic_pointer_cast<cSymbol>(symbol->Copy())->Param.toBool());  // the state is copied too
 }
 
 }  // namespace
