@@ -4,68 +4,38 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "export/PdfFonts.h"
 #include "export/PdfWriter.h"
 #include "kalder/Preview.h"
 #include "support/ErrorMatchers.h"
 #include "support/Ink.h"
+#include "support/Tools.h"
 
 namespace fs = std::filesystem;
 using kalder::test::errorOf;
 using kalder::test::IsError;
+using kalder::test::pdfInfo;
+using kalder::test::runTool;
+using kalder::test::ScratchDir;
 
 namespace {
 
-std::string run(const std::string& cmd) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((cmd + " 2>&1").c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 512> buf{};
-    while (pipe && fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
-    return out;
-}
-
-std::string slurp(const fs::path& p) {
-    std::stringstream ss;
-    ss << std::ifstream(p, std::ios::binary).rdbuf();
-    return ss.str();
-}
-
-// A fresh, empty folder of the test's own, removed afterwards.
-struct TempDir {
-    fs::path path = fs::temp_directory_path() /
-                    ("kalder-export-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::remove_all(path), fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
-
-void expectCleanQpdf(const std::string& file) {
-    const std::string out = run("qpdf --check '" + file + "'");
-    EXPECT_NE(out.find("No syntax or stream encoding errors found"), std::string::npos) << out;
-    EXPECT_EQ(out.find("WARNING"), std::string::npos) << out;
-}
-
 TEST(PdfFile, OneEmptyPageHasExactlyTheObjectsAndCrossReferenceOfTheSimplestFile) {
-    TempDir dir;
+    ScratchDir dir;
     kalder::Preview pv;
     pv.ExportPDF(dir.file("empty.pdf"));
-    expectCleanQpdf(dir.file("empty.pdf"));
-    const std::string pdf = slurp(dir.file("empty.pdf"));
+    EXPECT_TRUE(kalder::test::PassesQpdf(dir.file("empty.pdf")));
+    const std::string pdf = dir.read("empty.pdf");
     ASSERT_EQ(pdf.rfind("%PDF-1.4 \r\n", 0), 0u);
     // Objects in file order: info, encoding, page, content, length, resources, catalog, pages.
     std::regex obj(R"((\d+) 0 obj\r\n)");
     std::vector<int> order;
-    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), obj); it != std::sregex_iterator(); ++it) order.push_back(std::stoi((*it)[1]));
+    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), obj); it != std::sregex_iterator(); ++it)
+        order.push_back(std::stoi((*it)[1]));
     EXPECT_EQ(order, (std::vector<int>{1, 4, 6, 7, 8, 5, 2, 3}));
     // Nine cross-reference entries of twenty bytes, each pointing at its object.
     const std::size_t xref = pdf.find("xref\r\n0 9\r\n");
@@ -75,17 +45,18 @@ TEST(PdfFile, OneEmptyPageHasExactlyTheObjectsAndCrossReferenceOfTheSimplestFile
     for (int n = 1; n <= 8; ++n) {
         const std::string entry = pdf.substr(entries + 20 * static_cast<std::size_t>(n), 20);
         ASSERT_EQ(entry.substr(10), " 00000 n\r\n") << entry;
-        EXPECT_EQ(pdf.compare(std::stoul(entry.substr(0, 10)), std::to_string(n).size() + 6, std::to_string(n) + " 0 obj"), 0) << n;
+        const std::string obj = std::to_string(n) + " 0 obj";
+        EXPECT_EQ(pdf.compare(std::stoul(entry.substr(0, 10)), obj.size(), obj), 0) << n;
     }
     EXPECT_NE(pdf.find("startxref\r\n" + std::to_string(xref) + "\r\n%%EOF\r\n"), std::string::npos);
     EXPECT_NE(pdf.find("/Creator (Kalder)"), std::string::npos);
     EXPECT_NE(pdf.find("/Producer (Kalder "), std::string::npos);
     // The creator and title come from the document information.
-    pv.DocInfoSet("Creator", "Ledger 2"), pv.DocInfoSet("Title", "Quarterly");
+    pv.DocInfoSet("Creator", "Ledger 2");
+    pv.DocInfoSet("Title", "Quarterly");
     pv.ExportPDF(dir.file("creator.pdf"));
-    const std::string info = run("pdfinfo '" + dir.file("creator.pdf") + "'");
-    EXPECT_NE(info.find("Creator:         Ledger 2"), std::string::npos) << info;
-    EXPECT_NE(info.find("Title:           Quarterly"), std::string::npos) << info;
+    EXPECT_EQ(pdfInfo(dir.file("creator.pdf"), "Creator") + "/" + pdfInfo(dir.file("creator.pdf"), "Title"),
+              "Ledger 2/Quarterly");
 }
 
 TEST(PdfFile, PdfinfoReadsThePageSizeOfThePaper) {
@@ -93,7 +64,7 @@ TEST(PdfFile, PdfinfoReadsThePageSizeOfThePaper) {
         int paperSize, orientation;
         const char* pdfinfoSize;  // as pdfinfo prints it
     };
-    TempDir dir;
+    ScratchDir dir;
     for (const Row& row : {Row{kalder::prPSA4, kalder::prORPortrait, "595.5 x 841.9 pts (A4)"},
                            Row{kalder::prPSA4, kalder::prORLandscape, "841.9 x 595.5 pts (A4)"},
                            Row{kalder::prPSLetter, kalder::prORPortrait, "612 x 792 pts (letter)"},
@@ -107,28 +78,28 @@ TEST(PdfFile, PdfinfoReadsThePageSizeOfThePaper) {
         pv.AddFirstPage(missing, missing, missing, missing, missing, missing, row.paperSize);
         pv.Orientation(row.orientation);
         pv.ExportPDF(dir.file("paper.pdf"));
-        expectCleanQpdf(dir.file("paper.pdf"));
-        const std::string info = run("pdfinfo '" + dir.file("paper.pdf") + "'");
-        EXPECT_NE(info.find(std::string("Page size:       ") + row.pdfinfoSize), std::string::npos) << info;
+        EXPECT_TRUE(kalder::test::PassesQpdf(dir.file("paper.pdf")));
+        EXPECT_EQ(pdfInfo(dir.file("paper.pdf"), "Page size"), row.pdfinfoSize);
     }
 }
 
 TEST(PdfFile, FiveThousandPagesAreWrittenAndOneMoreIsRefusedWithoutTouchingTheTarget) {
-    TempDir dir;
+    ScratchDir dir;
     const std::string file = dir.file("limit.pdf");
     kalder::Preview pv;
     for (int i = 1; i < kalder::kMaxPdfPages; ++i) pv.AddPage();
     ASSERT_EQ(pv.TotalPages(), kalder::kMaxPdfPages);
     pv.ExportPDF(file);
-    EXPECT_NE(run("pdfinfo '" + file + "'").find("Pages:           5000"), std::string::npos);
+    EXPECT_EQ(pdfInfo(file, "Pages"), "5000");
     const auto size = fs::file_size(file);
     pv.AddPage();
-    EXPECT_THAT(errorOf([&] { pv.ExportPDF(file); }), IsError(9, "ExportPDF", "More than 5000 pages cannot be written to one PDF file"));
+    EXPECT_THAT(errorOf([&] { pv.ExportPDF(file); }),
+                IsError(9, "ExportPDF", "More than 5000 pages cannot be written to one PDF file"));
     EXPECT_EQ(fs::file_size(file), size) << "the previous file stays as it was";
 }
 
 TEST(PdfFile, AFixedCreationDateGivesTheSameBytesTwice) {
-    TempDir dir;
+    ScratchDir dir;
     kalder::Preview pv;
     pv.AddFrame("box", "1 in", "1 in", "2 in", "1 in");
     pv.ShowBorder(true);
@@ -136,57 +107,57 @@ TEST(PdfFile, AFixedCreationDateGivesTheSameBytesTwice) {
     options.creationTime = 86400 * 365;
     kalder::PdfWriter(options).write(pv.document(), dir.file("a.pdf"));
     kalder::PdfWriter(options).write(pv.document(), dir.file("b.pdf"));
-    EXPECT_EQ(slurp(dir.file("a.pdf")), slurp(dir.file("b.pdf")));
-    EXPECT_NE(slurp(dir.file("a.pdf")).find("/CreationDate (D:1971"), std::string::npos);
+    EXPECT_EQ(dir.read("a.pdf"), dir.read("b.pdf"));
+    EXPECT_NE(dir.read("a.pdf").find("/CreationDate (D:1971"), std::string::npos);
 }
 
 TEST(PdfFile, AMissingFolderOrNameRaisesAndLeavesNothing) {
+    ScratchDir dir;
     kalder::Preview pv;
     EXPECT_THAT(errorOf([&] { pv.ExportPDF(""); }), IsError(-69, "Kalder", "The filename is missing"));
-    const fs::path dir = fs::temp_directory_path() / ("kalder-no-such-" + std::to_string(::getpid()));
-    auto e = errorOf([&] { pv.ExportPDF((dir / "x.pdf").string()); });
+    auto e = errorOf([&] { pv.ExportPDF(dir.file("no-such/x.pdf")); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 75);
-    EXPECT_FALSE(fs::exists(dir));
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST(PdfText, ParenthesesBackslashesAndWindows1252CharactersReadBackAsWritten) {
-    TempDir dir;
+    ScratchDir dir;
     kalder::Preview pv;
     pv.FontUnderline(false);
+    const std::string cafe = "Caf\xC3\xA9 costs 5 \xE2\x82\xAC \xE2\x80\x94 \xE2\x80\x9Cquoted\xE2\x80\x9D";
     pv.AddTextAt("f(x) = (a) \\ b)");
-    pv.AddTextAt("Caf\xC3\xA9 costs 5 \xE2\x82\xAC \xE2\x80\x94 \xE2\x80\x9Cquoted\xE2\x80\x9D");
+    pv.AddTextAt(cafe);
     pv.AddTextAt("Omega \xCE\xA9 and alpha \xCE\xB1");  // not in Windows-1252: counted and replaced
     pv.ExportPDF(dir.file("text.pdf"));
-    const std::string text = run("pdftotext -enc UTF-8 '" + dir.file("text.pdf") + "' -");
+    const std::string text = runTool("pdftotext -enc UTF-8 '" + dir.file("text.pdf") + "' -").output;
     EXPECT_NE(text.find("f(x) = (a) \\ b)"), std::string::npos) << text;
-    EXPECT_NE(text.find("Caf\xC3\xA9 costs 5 \xE2\x82\xAC \xE2\x80\x94 \xE2\x80\x9Cquoted\xE2\x80\x9D"), std::string::npos) << text;
+    EXPECT_NE(text.find(cafe), std::string::npos) << text;
     EXPECT_NE(text.find("Omega ? and alpha ?"), std::string::npos) << text;
     EXPECT_EQ(pv.PDFReplacedCharacters(), 2);
 }
 
 TEST(PdfFonts, BaseFontsFollowTheNameAndEmphasisAndTrueTypeWidthsAreFixed) {
-    struct Row {
-        const char* font;
-        bool bold, italic;
-        const char* base;
-    };
-    for (const Row& r : {Row{"Courier New", false, false, "Courier"}, Row{"Courier New", true, true, "Courier-BoldOblique"},
-                         Row{"Courier New", false, true, "Courier-Oblique"}, Row{"Verdana", true, true, "Verdana,Bold"},
-                         Row{"Tahoma", true, false, "Tahoma,Bold"}, Row{"Wingdings", true, false, "Wingdings-symbol"},
-                         Row{"Helvetica", true, true, "Helvetica-BoldOblique"}, Row{"Times New Roman", false, false, "Times-Roman"},
-                         Row{"Times New Roman", true, true, "Times-BoldItalic"}, Row{"ZapfDingbats", true, false, "ZapfDingbats"},
-                         Row{"Symbol", false, false, "Symbol"}, Row{"Liberation Serif", true, true, "Arial,BoldItalic"},
-                         Row{"Arial", false, true, "Arial,Italic"}, Row{"Garamond", false, false, "Arial"}}) {
+    struct Row { const char* font; bool bold, italic; const char* base; };
+    for (const Row& r :
+         {Row{"Courier New", false, false, "Courier"}, {"Courier New", true, true, "Courier-BoldOblique"},
+          {"Courier New", false, true, "Courier-Oblique"}, {"Verdana", true, true, "Verdana,Bold"},
+          {"Tahoma", true, false, "Tahoma,Bold"}, {"Wingdings", true, false, "Wingdings-symbol"},
+          {"Helvetica", true, true, "Helvetica-BoldOblique"}, {"Times New Roman", false, false, "Times-Roman"},
+          {"Times New Roman", true, true, "Times-BoldItalic"}, {"ZapfDingbats", true, false, "ZapfDingbats"},
+          {"Symbol", false, false, "Symbol"}, {"Liberation Serif", true, true, "Arial,BoldItalic"},
+          {"Arial", false, true, "Arial,Italic"}, {"Garamond", false, false, "Arial"}}) {
         kalder::cStyle s;
-        s.FontName = r.font, s.Bold = r.bold, s.Italic = r.italic;
+        s.FontName = r.font;
+        s.Bold = r.bold;
+        s.Italic = r.italic;
         EXPECT_EQ(kalder::pdf::baseFontName(s), r.base) << r.font << " bold=" << r.bold << " italic=" << r.italic;
     }
     const auto verdana = kalder::pdf::widthsOf(*kalder::pdf::trueTypeFont("Verdana"));
     const auto bold = kalder::pdf::widthsOf(*kalder::pdf::trueTypeFont("Verdana,Bold"));
     const auto tahoma = kalder::pdf::widthsOf(*kalder::pdf::trueTypeFont("Tahoma"));
-    EXPECT_EQ(std::vector<int>({verdana[0], verdana[31], verdana[' '], verdana['5'], verdana['A'], bold[' '], bold['0'], bold['A'],
-                                tahoma[' '], tahoma['w'], tahoma[128]}),
+    EXPECT_EQ(std::vector<int>({verdana[0], verdana[31], verdana[' '], verdana['5'], verdana['A'], bold[' '], bold['0'],
+                                bold['A'], tahoma[' '], tahoma['w'], tahoma[128]}),
               std::vector<int>({1000, 1000, 352, 636, 684, 342, 711, 776, 313, 742, 471}));
     for (int c = 32; c < 127; ++c) EXPECT_GT(tahoma[c], 0) << "code " << c << " has a width";
     EXPECT_EQ(kalder::pdf::trueTypeFont("Arial"), nullptr);
@@ -202,17 +173,17 @@ void threePages(kalder::Preview& pv) {
 }
 
 TEST(PageImages, OneNumberedFileAPageOfThePageSizeAsFileReadsIt) {
-    TempDir dir;
+    ScratchDir dir;
     kalder::Preview pv;
     threePages(pv);
     pv.ExportBMP(dir.file("page"));
-    pv.ExportJPG(dir.path.string() + "/");  // a location ending in a separator names files by number only
+    pv.ExportJPG(dir.path().string() + "/");  // a location ending in a separator names files by number only
     // A4 is 11910 x 16838 twips; 15 twips a pixel at 96 dots per inch.
     for (int n = 1; n <= 3; ++n) {
-        const std::string bmp = run("file -b '" + dir.file("page" + std::to_string(n) + ".bmp") + "'");
+        const std::string bmp = runTool("file -b '" + dir.file("page" + std::to_string(n) + ".bmp") + "'").output;
         EXPECT_NE(bmp.find("PC bitmap"), std::string::npos) << bmp;
         EXPECT_NE(bmp.find("794 x 1123 x 24"), std::string::npos) << bmp;
-        const std::string jpg = run("file -b '" + dir.file(std::to_string(n) + ".jpg") + "'");
+        const std::string jpg = runTool("file -b '" + dir.file(std::to_string(n) + ".jpg") + "'").output;
         EXPECT_NE(jpg.find("JPEG image data"), std::string::npos) << jpg;
         EXPECT_NE(jpg.find("794x1123"), std::string::npos) << jpg;
     }
@@ -232,14 +203,15 @@ TEST(PageImages, AFrameBorderLandsWhereItsTwipsSayAtFullAndHalfZoom) {
         const QImage img = kalder::test::pageImage(pv, 1, zoom);
         const auto ink = kalder::test::inkOf(img);
         EXPECT_EQ(std::vector<int>({ink.left, ink.top, ink.right, ink.bottom}),
-                  std::vector<int>({int(96 * zoom), int(96 * zoom), int(288 * zoom), int(192 * zoom)})) << zoom;
+                  std::vector<int>({int(96 * zoom), int(96 * zoom), int(288 * zoom), int(192 * zoom)}))
+            << zoom;
         EXPECT_EQ(img.pixelColor(int(96 * zoom), int(144 * zoom)), Qt::black) << zoom;
         EXPECT_EQ(img.pixelColor(int(192 * zoom), int(144 * zoom)), Qt::white) << zoom;
     }
 }
 
 TEST(PageImages, FailuresRaiseAndLeaveNoLeftovers) {
-    TempDir dir;
+    ScratchDir dir;
     kalder::Preview pv;
     threePages(pv);
     const std::string missing = dir.file("no-such-folder/p");
@@ -252,13 +224,13 @@ TEST(PageImages, FailuresRaiseAndLeaveNoLeftovers) {
     ASSERT_TRUE(bmp);
     EXPECT_EQ(bmp->number(), 75);
     EXPECT_EQ(bmp->source(), "ExportBMP");
-    EXPECT_TRUE(fs::is_empty(dir.path));
+    EXPECT_TRUE(fs::is_empty(dir.path()));
     // Page 2's name is taken by a folder: page 1 is written, page 2 fails, page 3 is not tried,
     // and no temporary file is left beside the targets.
-    fs::create_directories(dir.path / "p2.jpg");
+    fs::create_directories(dir.path() / "p2.jpg");
     EXPECT_EQ(errorOf([&] { pv.ExportJPG(dir.file("p")); })->number(), 26001);
-    EXPECT_TRUE(fs::is_regular_file(dir.path / "p1.jpg"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
+    EXPECT_TRUE(fs::is_regular_file(dir.path() / "p1.jpg"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -5,19 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "document/cDocument.h"
 #include "kalder/Preview.h"
 #include "platform/PageImage.h"
 #include "support/Ink.h"
+#include "support/Tools.h"
 
-namespace fs = std::filesystem;
-using kalder::Preview;
+using namespace kalder;
 
 namespace {
 
@@ -58,53 +55,53 @@ void text(Preview& pv, std::int32_t size) {
 }
 
 const std::initializer_list<Row> kRows = {
-    {"line", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in"); }, 0.40},
-    {"box", [](Preview& pv) { pen(pv, 30), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBox); }, 0.35},
+    {"line", [](Preview& pv) { pen(pv, 30); pv.DrawLine("1 in", "1 in", "4 in", "2 in"); }, 0.40},
+    {"box", [](Preview& pv) { pen(pv, 30); pv.DrawLine("1 in", "1 in", "4 in", "2 in", prLBBox); }, 0.35},
     {"box filled",
-     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.05},
+     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0); pv.DrawLine("1 in", "1 in", "4 in", "2 in", prLBBoxFill); }, 0.05},
     {"box hatched",
-     [](Preview& pv) { pen(pv, 30, 6, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.85},
+     [](Preview& pv) { pen(pv, 30, 6, 0x3060C0); pv.DrawLine("1 in", "1 in", "4 in", "2 in", prLBBoxFill); }, 0.85},
     {"box with transparent fill",
-     [](Preview& pv) { pen(pv, 30, 1, 0x3060C0), pv.DrawLine("1 in", "1 in", "4 in", "2 in", kalder::prLBBoxFill); }, 0.35},
-    {"circle", [](Preview& pv) { pen(pv, 30), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.40},
-    {"circle filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.08},
-    {"ellipse filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawEllipse("3 in", "3 in", "2 in", "1 in"); }, 0.08},
-    {"arc", [](Preview& pv) { pen(pv, 30), pv.DrawArc("3 in", "3 in", "1 in", 0, 3.1415926f, 1); }, 1.0, InPdf::Whole},
-    {"rounded rectangle", [](Preview& pv) { pen(pv, 30), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.35},
+     [](Preview& pv) { pen(pv, 30, 1, 0x3060C0); pv.DrawLine("1 in", "1 in", "4 in", "2 in", prLBBoxFill); }, 0.35},
+    {"circle", [](Preview& pv) { pen(pv, 30); pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.40},
+    {"circle filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0); pv.DrawCircle("3 in", "3 in", "1 in"); }, 0.08},
+    {"ellipse filled", [](Preview& pv) { pen(pv, 30, 0, 0x3060C0); pv.DrawEllipse("3 in", "3 in", "2 in", "1 in"); }, 0.08},
+    {"arc", [](Preview& pv) { pen(pv, 30); pv.DrawArc("3 in", "3 in", "1 in", 0, 3.1415926f, 1); }, 1.0, InPdf::Whole},
+    {"rounded rectangle", [](Preview& pv) { pen(pv, 30); pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.35},
     {"rounded rectangle filled",
-     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.08},
-    {"polygon", [](Preview& pv) { pen(pv, 30), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.35},
+     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0); pv.DrawRoundRect("1 in", "1 in", "4 in", "3 in", "0.5 in"); }, 0.08},
+    {"polygon", [](Preview& pv) { pen(pv, 30); pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.35},
     {"polygon filled",
-     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0), pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.08},
-    {"point", [](Preview& pv) { pen(pv, 30), pv.DrawPSet("2 in", "2 in"); }, 0.5},
-    {"symbol box", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "box", false, "2 in", "2 in", "1 in"); }, 0.30},
+     [](Preview& pv) { pen(pv, 30, 0, 0x3060C0); pv.DrawPolygon({{1440, 1440}, {5760, 2160}, {2880, 4320}}); }, 0.08},
+    {"point", [](Preview& pv) { pen(pv, 30); pv.DrawPSet("2 in", "2 in"); }, 0.5},
+    {"symbol box", [](Preview& pv) { pen(pv, 20); pv.DrawSymbol("internal", "box", false, "2 in", "2 in", "1 in"); }, 0.30},
     {"symbol checkbox checked",
-     [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "checkbox", true, "2 in", "2 in", "1 in"); }, 0.35},
+     [](Preview& pv) { pen(pv, 20); pv.DrawSymbol("internal", "checkbox", true, "2 in", "2 in", "1 in"); }, 0.35},
     {"symbol radio checked",
-     [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("internal", "radio", true, "2 in", "2 in", "1 in"); }, 0.25},
+     [](Preview& pv) { pen(pv, 20); pv.DrawSymbol("internal", "radio", true, "2 in", "2 in", "1 in"); }, 0.25},
     {"symbol radio on a solid fill",
-     [](Preview& pv) { pen(pv, 20, 0, 0x3060C0), pv.DrawSymbol("internal", "radio", false, "2 in", "2 in", "1 in"); },
+     [](Preview& pv) { pen(pv, 20, 0, 0x3060C0); pv.DrawSymbol("internal", "radio", false, "2 in", "2 in", "1 in"); },
      0.45},
-    {"symbol from a font", [](Preview& pv) { pen(pv, 20), pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.45, InPdf::Same, 12},
+    {"symbol from a font", [](Preview& pv) { pen(pv, 20); pv.DrawSymbol("Arial", "Q", false, "2 in", "2 in", "1 in"); }, 0.45, InPdf::Same, 12},
     {"arrow with sharp heads",
-     [](Preview& pv) { pen(pv, 20), pv.DrawArrow(kalder::prARSharp, "0.3 in", kalder::prARSharp, "0.3 in", "1 in", "1 in", "4 in", "3 in"); },
+     [](Preview& pv) { pen(pv, 20); pv.DrawArrow(prARSharp, "0.3 in", prARSharp, "0.3 in", "1 in", "1 in", "4 in", "3 in"); },
      0.35},
     {"arrow with angled heads",
-     [](Preview& pv) { pen(pv, 20), pv.DrawArrow(kalder::prARAngle, "0.3 in", kalder::prARAngle, "0.3 in", "1 in", "3 in", "4 in", "1 in"); },
+     [](Preview& pv) { pen(pv, 20); pv.DrawArrow(prARAngle, "0.3 in", prARAngle, "0.3 in", "1 in", "3 in", "4 in", "1 in"); },
      0.40},
-    {"page number", [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40, InPdf::Same, 8},
+    {"page number", [](Preview& pv) { text(pv, 20); pv.AddPageNumberAt("Page ??", "1 in", "1 in"); }, 0.40, InPdf::Same, 8},
     {"page number of pages, centred",
-     [](Preview& pv) { text(pv, 20), pv.AddPageNumberAt("Page ??", "3 in", "1 in", true, kalder::prALCenter); }, 0.40, InPdf::Same, 8},
+     [](Preview& pv) { text(pv, 20); pv.AddPageNumberAt("Page ??", "3 in", "1 in", true, prALCenter); }, 0.40, InPdf::Same, 8},
     {"page number in Roman",
      [](Preview& pv) {
          text(pv, 20);
-         pv.PageNumberType(kalder::prPTRoman);
-         pv.AddPageNumberAt("-??-", "3 in", "1 in", false, kalder::prALRight);
+         pv.PageNumberType(prPTRoman);
+         pv.AddPageNumberAt("-??-", "3 in", "1 in", false, prALRight);
      },
      0.40, InPdf::Same, 4},
-    {"text line", [](Preview& pv) { text(pv, 24), pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.25, InPdf::Same, 2},
+    {"text line", [](Preview& pv) { text(pv, 24); pv.AddTextAt("Kalder draws HHH", "1 in", "1 in"); }, 0.25, InPdf::Same, 2},
     {"graphic text turned",
-     [](Preview& pv) { text(pv, 24), pv.TextRotation(30), pv.AddTextAt("Turned text", "2 in", "3 in"); }, 0.30, InPdf::Same, 3},
+     [](Preview& pv) { text(pv, 24); pv.TextRotation(30); pv.AddTextAt("Turned text", "2 in", "3 in"); }, 0.30, InPdf::Same, 3},
     {"paragraph",
      [](Preview& pv) {
          text(pv, 12);
@@ -117,7 +114,7 @@ const std::initializer_list<Row> kRows = {
      [](Preview& pv) {
          pen(pv, 30, 0, 0x3060C0);
          pv.AddPage();
-         const std::string box = pv.DrawLine("1 in", "1 in", "3 in", "2 in", kalder::prLBBoxFill);
+         const std::string box = pv.DrawLine("1 in", "1 in", "3 in", "2 in", prLBBoxFill);
          pv.CurrentPage("Page 1");
          pv.CurrentFrame("inside");
          pv.AddReference("Page 2", "inside", box);
@@ -127,17 +124,16 @@ const std::initializer_list<Row> kRows = {
 };
 
 TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
-    const fs::path base = fs::temp_directory_path() / ("kalder-pixels-" + std::to_string(::getpid()));
-    const std::string pdf = base.string() + ".pdf", png = base.string() + ".png";
+    const kalder::test::ScratchDir dir;
+    const std::string pdf = dir.file("page.pdf"), png = dir.file("page.png");
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         Preview pv;
         row.build(pv);
         pv.ExportPDF(pdf);
-        // Every row's file is a sound PDF: qpdf exits 0 only without errors or warnings.
-        ASSERT_EQ(std::system(("qpdf --check '" + pdf + "' >/dev/null 2>&1").c_str()), 0);
-        const std::string cmd = "pdftoppm -r 150 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + base.string() + "'";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        ASSERT_TRUE(kalder::test::PassesQpdf(pdf));
+        const std::string cmd = "pdftoppm -r 150 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + dir.file("page") + "'";
+        ASSERT_EQ(kalder::test::runTool(cmd).status, 0);
         const QImage theirs(png.c_str());
         ASSERT_FALSE(theirs.isNull());
         const QImage ours = kalder::test::pageImage(pv, 1, 1.0, "", kDpi);
@@ -154,8 +150,9 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
                 differing += p != q;
             }
         const double share = static_cast<double>(differing) / static_cast<double>(either);
-        SCOPED_TRACE(::testing::Message() << "image box " << a.left << "," << a.top << "-" << a.right << "," << a.bottom << ", pdf box "
-                                          << b.left << "," << b.top << "-" << b.right << "," << b.bottom << ", differing " << share);
+        SCOPED_TRACE(::testing::Message() << "image box " << a.left << "," << a.top << "-" << a.right << ","
+                                          << a.bottom << ", pdf box " << b.left << "," << b.top << "-" << b.right
+                                          << "," << b.bottom << ", differing " << share);
         switch (row.pdf) {
             case InPdf::Same:
                 EXPECT_LE(std::abs(a.left - b.left), row.slack);
@@ -171,8 +168,6 @@ TEST(OneDrawingPath, EveryKindInkLandsAlikeInPageImagesAndPdf) {
             case InPdf::Nothing: EXPECT_TRUE(b.empty()); break;
         }
     }
-    fs::remove(pdf);
-    fs::remove(png);
 }
 
 }  // namespace

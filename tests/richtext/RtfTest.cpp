@@ -137,15 +137,15 @@ TEST(RtfImport, SampleDocument) {
 }
 
 TEST(RtfImportFile, ReadsTheFileInBinaryAndRaisesWhenItCannot) {
-    QTemporaryDir dir;
+    ScratchDir dir;
     Preview pv;
-    EXPECT_EQ(pv.RtfImport(writeFile(dir, "a.rtf", "{\\rtf1 {\\b x}\r\n\\par}")), "<bd 1>x<bd 0><nl>\r\n");
-    EXPECT_EQ(pv.RtfImport(writeFile(dir, "bad.rtf", "{\\rtf1 x}}")), "Error parsing file:-5");
-    EXPECT_EQ(pv.RtfImport(writeFile(dir, "empty.rtf", "")), "");
+    EXPECT_EQ(pv.RtfImport(dir.write("a.rtf", "{\\rtf1 {\\b x}\r\n\\par}")), "<bd 1>x<bd 0><nl>\r\n");
+    EXPECT_EQ(pv.RtfImport(dir.write("bad.rtf", "{\\rtf1 x}}")), "Error parsing file:-5");
+    EXPECT_EQ(pv.RtfImport(dir.write("empty.rtf", "")), "");
     EXPECT_THAT(errorOf([&] { pv.RtfImport(""); }), IsError(-69, "Kalder", "The filename is missing"));
-    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.filePath("none.rtf").toStdString()); }),
+    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.file("none.rtf")); }),
                 IsError(53, "RtfImport", "File not found"));
-    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.path().toStdString()); }), IsError(53, "RtfImport", "File not found"));
+    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.path().string()); }), IsError(53, "RtfImport", "File not found"));
     EXPECT_THAT(errorOf([&] { pv.ShowRTF("/nonexistent/kalder.rtf"); }), IsError(53, "RtfImport", "File not found"));
     EXPECT_EQ(pv.TotalPages(), 1);
     EXPECT_EQ(pv.document().currentPage()->Frames().Item(std::string_view("inside"))->Elements().Count(), 0);
@@ -159,10 +159,10 @@ TEST(ShowRtf, ALongDocumentFlowsOverPagesWithEveryWordOnce) {
             words.push_back("p" + std::to_string(p) + "w" + std::to_string(w));
             rtf += (w == 1 ? "\\pard\\fs24 " : "") + words.back() + (w == 40 ? " \\par\r\n" : " ");
         }
-    QTemporaryDir dir;
+    ScratchDir dir;
     Preview pv;
     pv.AddFirstPage("1 in", "1.5 in", "1 in", "0.75 in");
-    pv.ShowRTF(writeFile(dir, "long.rtf", rtf + "}"));
+    pv.ShowRTF(dir.write("long.rtf", rtf + "}"));
     std::string pages;
     for (int n = 1; n <= 7; ++n)
         pages += "Page " + std::to_string(n) + " 1440,2160,1440,1080: 0 14318 8310 " + (n < 7 ? "14098\n" : "8778\n");
@@ -174,8 +174,8 @@ TEST(ShowRtf, ALongDocumentFlowsOverPagesWithEveryWordOnce) {
 }
 
 TEST(ShowRtf, WhereItStartsAndWhereItStops) {
-    QTemporaryDir dir;
-    const std::string file = writeFile(dir, "short.rtf", "{\\rtf1 one two three\\par}");
+    ScratchDir dir;
+    const std::string file = dir.write("short.rtf", "{\\rtf1 one two three\\par}");
     Preview below;  // in "inside": from the current position
     below.CurrentFrame("inside");
     below.CurrentY(3000);
@@ -196,11 +196,11 @@ TEST(ShowRtf, WhereItStartsAndWhereItStops) {
     EXPECT_THAT(wordsDrawn(full), ::testing::ElementsAre("one", "two", "three"));
     // An 800-point line is higher than a whole page: no page could take it, so no more are added.
     Preview tall;
-    tall.ShowRTF(writeFile(dir, "tall.rtf", "{\\rtf1 small\\par\\fs1600 HUGE\\par}"));
+    tall.ShowRTF(dir.write("tall.rtf", "{\\rtf1 small\\par\\fs1600 HUGE\\par}"));
     EXPECT_EQ(insideParagraphs(tall), "Page 1 0,0,0,0: 0 16838 11910 492\nPage 2 0,0,0,0: 0 16838 11910 0 empty\n");
     EXPECT_THAT(wordsDrawn(tall), ::testing::ElementsAre("small"));
     Preview bad;
-    bad.ShowRTF(writeFile(dir, "bad.rtf", "{\\rtf1 text}}"));
+    bad.ShowRTF(dir.write("bad.rtf", "{\\rtf1 text}}"));
     EXPECT_THAT(wordsDrawn(bad), ::testing::ElementsAre("Error", "parsing", "file:-5"));
 }
 
@@ -231,7 +231,7 @@ const char* const kLayoutFodt = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 TEST(RtfFromLibreOffice, FormattingAndTextComeThrough) {
-    QTemporaryDir dir;
+    ScratchDir dir;
     const LibreOfficeRtf lo =
         convertWithLibreOffice(dir, {{"formatting.html", kFormattingHtml}, {"layout.fodt", kLayoutFodt}});
     if (!lo.available) GTEST_SKIP() << "soffice (LibreOffice, package libreoffice-writer-nogui) is not installed";
@@ -250,9 +250,9 @@ TEST(RtfFromLibreOffice, FormattingAndTextComeThrough) {
     }
     // Shown in a document, each word is drawn in its font, weight, colour and alignment.
     Preview pv;
-    pv.ShowRTF(writeFile(dir, "formatting.rtf", file));
+    pv.ShowRTF(dir.write("formatting.rtf", file));
     EXPECT_EQ(
-        drawnPage(pv, *pv.document().currentPage()),
+        drawn(pageCalls(pv, *pv.document().currentPage())),
         "Name=Liberation Serif Size=12 Bold=1 CurrentY=0 'Bold'@4758 Bold=0 Italic=1 'Italic'@5298 Italic=0 "
         "Underline=1 'Under'@5864 Strikethru=1 Underline=0 'Struck'@6524 Name=Courier New Size=18 Strikethru=0 "
         "CurrentY=553 'Courier'@0 Name=Liberation Serif Size=12 ForeColor=255 CurrentY=639 'Red'@1728 ForeColor=0 "

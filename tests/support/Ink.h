@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QImage>
 #include <algorithm>
+#include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "document/cDocument.h"
@@ -20,6 +22,16 @@ struct InkBox {
     bool empty() const { return count == 0; }
 };
 
+inline std::ostream& operator<<(std::ostream& os, const InkBox& b) {
+    return os << b.left << "," << b.top << "-" << b.right << "," << b.bottom << " (" << b.count << " pixels)";
+}
+
+// How many pixels the box of `ink` stands off `want`: the most of its four sides.
+inline int offBy(const InkBox& ink, const InkBox& want) {
+    return std::max({std::abs(ink.left - want.left), std::abs(ink.top - want.top), std::abs(ink.right - want.right),
+                     std::abs(ink.bottom - want.bottom)});
+}
+
 // The ink among the first `width` x `height` pixels (the whole image when left out).
 template <class IsInk>
 InkBox inkOf(const QImage& image, IsInk isInk, int width = -1, int height = -1) {
@@ -27,8 +39,10 @@ InkBox inkOf(const QImage& image, IsInk isInk, int width = -1, int height = -1) 
     for (int y = 0; y < (height < 0 ? image.height() : height); ++y)
         for (int x = 0; x < (width < 0 ? image.width() : width); ++x)
             if (isInk(image.pixel(x, y))) {
-                box.left = std::min(box.left, x), box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x), box.bottom = std::max(box.bottom, y);
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x);
+                box.bottom = std::max(box.bottom, y);
                 ++box.count;
             }
     return box;

@@ -1,28 +1,23 @@
-// Paragraph tests: styles, measured widths, the lines of a layout and the calls of a drawn page
-// each as one text, running outside tools, and seeded lorem words for long texts.
+// Paragraph tests: styles, measured widths, the lines of a layout as one text, the words the
+// pages print, and seeded lorem words for long texts.
 #pragma once
 
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/DrawingLayer.h"
-#include "core/RecordingDrawTarget.h"
 #include "core/TextMeasurer.h"
 #include "core/cStyle.h"
-#include "document/RenderContext.h"
 #include "document/cDocument.h"
 #include "document/cFrame.h"
 #include "kalder/Preview.h"
 #include "richtext/cParaText.h"
 #include "richtext/cTextLine.h"
+#include "support/RecordedCalls.h"
 
 namespace kalder::test {
 
@@ -85,39 +80,11 @@ inline std::vector<std::string> wordsOfText(const std::string& text) {
     return out;
 }
 
-// The recorded calls as "'text'@x" per Print, led by the font, colour and y calls that changed
-// since the one before, from Arial 10 plain black ("Font" dropped from their names).
-inline std::string drawn(const std::vector<std::string>& calls) {
-    std::map<std::string, std::string> now = {{"FontName", "Arial"}, {"FontSize", "10"},      {"FontBold", "0"},
-                                              {"FontItalic", "0"},   {"FontStrikethru", "0"}, {"FontUnderline", "0"},
-                                              {"ForeColor", "0"},    {"FontCharset", "0"}};
-    std::string out;
-    for (const auto& call : calls) {
-        const auto space = call.find(' ');
-        std::string name = call.substr(0, space), value = call.substr(space + 1);
-        if (name == "Print")
-            out += "'" + value + "'@" + now["CurrentX"] + " ";
-        else if (now[name] != value && name != "CurrentX")
-            out += (name.rfind("Font", 0) == 0 ? name.substr(4) : name) + "=" + value + " ";
-        now[name] = value;
-    }
-    return out;
-}
-
-// What a page draws, as `drawn` gives it; without the document, page numbers stay as laid out.
-inline std::string drawnPage(Preview& pv, const cPage& page, bool withDocument = true) {
-    RecordingDrawTarget target;
-    DrawingLayer layer(target);
-    RenderContext ctx(layer, withDocument ? &pv.document() : nullptr);
-    page.Preview(ctx);
-    return drawn(target.calls);
-}
-
 // The words every page prints, page after page.
 inline std::vector<std::string> wordsDrawn(Preview& pv) {
     std::string all;
     for (const auto& page : pv.document().pages()) {
-        const std::string calls = drawnPage(pv, *page);
+        const std::string calls = drawn(pageCalls(pv, *page));
         for (std::size_t at = calls.find('\''), end; at != std::string::npos; at = calls.find('\'', end + 1)) {
             end = calls.find('\'', at + 1);
             all += calls.substr(at + 1, end - at - 1) + " ";
@@ -130,15 +97,6 @@ inline std::vector<std::string> wordsDrawn(Preview& pv) {
 inline std::shared_ptr<cParaText> lastParagraph(Preview& pv) {
     auto frame = pv.document().currentFrame();
     return std::dynamic_pointer_cast<cParaText>(frame->Elements().Item(frame->Elements().Count()));
-}
-
-// What a command line prints, standard error included.
-inline std::string runTool(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 512> buf{};
-    while (pipe && fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
-    return out;
 }
 
 // A fixed, seeded stream of lorem-style words (splitmix64), for long texts.

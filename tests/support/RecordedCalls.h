@@ -1,8 +1,10 @@
 // What the recording target saw when a frame or a page was drawn, one text line per call,
-// joined into one string so a single comparison pins every call, its values and its order.
+// joined into one string so a single comparison pins every call, its values and its order;
+// or, for paragraphs, the printed runs led by the style changes between them.
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,14 +59,40 @@ inline std::vector<std::string> frameCalls(const cFrame& frame, const cDocument*
     return target.calls;
 }
 
-inline std::vector<std::string> pageCalls(Preview& pv, const std::string& page = "Page 1", std::int32_t mode = prOTScreen,
+inline std::vector<std::string> pageCalls(Preview& pv, const cPage& page, std::int32_t mode = prOTScreen,
                                           const std::string& highlight = "", bool withDocument = true) {
     RecordingDrawTarget target;
     DrawingLayer layer(target, mode);
     RenderContext ctx(layer, withDocument ? &pv.document() : nullptr);
     ctx.highlightKey = highlight;
-    pv.document().pages().Item(std::string_view(page))->Preview(ctx);
+    page.Preview(ctx);
     return target.calls;
+}
+
+// Without the document, page numbers stay as laid out.
+inline std::vector<std::string> pageCalls(Preview& pv, const std::string& page = "Page 1",
+                                          std::int32_t mode = prOTScreen, const std::string& highlight = "",
+                                          bool withDocument = true) {
+    return pageCalls(pv, *pv.document().pages().Item(std::string_view(page)), mode, highlight, withDocument);
+}
+
+// The calls as "'text'@x" per Print, led by the font, colour and y calls that changed since the
+// one before, from Arial 10 plain black ("Font" dropped from their names).
+inline std::string drawn(const std::vector<std::string>& calls) {
+    std::map<std::string, std::string> now = {{"FontName", "Arial"}, {"FontSize", "10"},      {"FontBold", "0"},
+                                              {"FontItalic", "0"},   {"FontStrikethru", "0"}, {"FontUnderline", "0"},
+                                              {"ForeColor", "0"},    {"FontCharset", "0"}};
+    std::string out;
+    for (const auto& call : calls) {
+        const auto space = call.find(' ');
+        std::string name = call.substr(0, space), value = call.substr(space + 1);
+        if (name == "Print")
+            out += "'" + value + "'@" + now["CurrentX"] + " ";
+        else if (now[name] != value && name != "CurrentX")
+            out += (name.rfind("Font", 0) == 0 ? name.substr(4) : name) + "=" + value + " ";
+        now[name] = value;
+    }
+    return out;
 }
 
 // What a document holds: every page with its margins, header, footer and inside top, and every frame with its texts

@@ -1,14 +1,9 @@
-// RTF tests: files in a scratch folder, the visible text and the per-word formatting of
-// paragraph markup, a UTF-8 check, and RTF files written by LibreOffice.
+// RTF tests: the visible text and the per-word formatting of paragraph markup, a UTF-8 check,
+// and RTF files written by LibreOffice.
 #pragma once
 
-#include <QDir>
 #include <QString>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -18,20 +13,9 @@
 #include "document/cFrame.h"
 #include "kalder/Preview.h"
 #include "richtext/cParaText.h"
+#include "support/Tools.h"
 
 namespace kalder::test {
-
-inline std::string readFile(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Writes `bytes` to `name` in the folder; gives the file's path.
-inline std::string writeFile(const QTemporaryDir& dir, const std::string& name, std::string_view bytes) {
-    const std::string file = dir.filePath(QString::fromStdString(name)).toStdString();
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
-}
 
 // Well-formed UTF-8 survives the round trip through UTF-16; anything else comes back changed.
 inline bool isUtf8(const std::string& s) { return QString::fromUtf8(s).toUtf8().toStdString() == s; }
@@ -136,23 +120,22 @@ struct LibreOfficeRtf {
     std::map<std::string, std::string> rtf;
 };
 
-inline LibreOfficeRtf convertWithLibreOffice(const QTemporaryDir& dir,
-                                             const std::map<std::string, std::string>& sources) {
+inline LibreOfficeRtf convertWithLibreOffice(const ScratchDir& dir, const std::map<std::string, std::string>& sources) {
     LibreOfficeRtf result;
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0) return result;
+    if (runTool("command -v soffice").status != 0) return result;
     result.available = true;
-    const std::string path = dir.path().toStdString();
+    const std::string path = dir.path().string();
     std::string command = "cd '" + path + "' && timeout 240 soffice -env:UserInstallation=file://" + path +
                           "/profile --headless --convert-to 'rtf:Rich Text Format' --outdir out";
     for (const auto& [name, content] : sources) {
-        writeFile(dir, name, content);
+        dir.write(name, content);
         command += " '" + name + "'";
     }
-    const int status = std::system((command + " >log.txt 2>&1").c_str());
-    result.log = readFile(path + "/log.txt") + "\nexit status " + std::to_string(status);
+    const ToolResult run = runTool(command);
+    result.log = run.output + "\nexit status " + std::to_string(run.status);
     for (const auto& [name, content] : sources) {
-        const auto out = std::filesystem::path(path) / "out" / std::filesystem::path(name).replace_extension(".rtf");
-        if (std::filesystem::exists(out)) result.rtf[name] = readFile(out.string());
+        const auto out = std::filesystem::path("out") / std::filesystem::path(name).replace_extension(".rtf");
+        if (std::filesystem::exists(dir.path() / out)) result.rtf[name] = dir.read(out.string());
     }
     return result;
 }
