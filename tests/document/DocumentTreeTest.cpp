@@ -52,10 +52,7 @@ std::string golden(const std::string& name) {
 
 // A row changes page one of a new document (or a new Preview); the text it leaves is golden.
 template <class Target>
-struct ChangeRow {
-    const char* name;
-    std::function<void(Target&)> change;
-};
+struct ChangeRow { const char* name; std::function<void(Target&)> change; };
 
 void checkPages(std::initializer_list<ChangeRow<cPage>> rows) {
     forEachRow<ChangeRow<cPage>>(rows, [](const auto& r) { EXPECT_EQ(onPageOne(r.change), golden(r.name)); });
@@ -426,10 +423,12 @@ TEST(Builder, DeletePageRangesAndTheNextNumberFollowsTheLastRemainingPage) {
 // Attribute and frame sets then find no frame to change, and the document style stays too.
 TEST(Builder, ClearPageLeavesPagesWithoutFramesSoAttributeSetsFindNoFrame) {
     Preview pv;
-    pv.AddPage(); pv.AddPage(); pv.CurrentPage("Page 1"); pv.ClearPage(1, 2);
+    pv.AddPage(); pv.AddPage(); pv.AddPage(); pv.CurrentPage("Page 1"); pv.ClearPage(1, 2);
     const std::string page2 = plainPage("Page 2", 9, "2/0", 11910, 16838);
     EXPECT_EQ(pageText(pv, "Page 2"), page2.substr(0, page2.find('\n')));
     EXPECT_EQ(pageOf(pv, "Page 3")->Frames().Count(), 2);
+    pv.ClearPage(3);  // one page
+    EXPECT_EQ(pageOf(pv, "Page 3")->Frames().Count() * 10 + pageOf(pv, "Page 4")->Frames().Count(), 2);
     EXPECT_FALSE(pv.document().currentFrame());
     const cStyle documentStyle = pv.document().Style;
     pv.FontName("Courier New"); pv.FontSize(30); pv.FontBold(false); pv.LeadingVal(3); pv.ShowBorder(true);

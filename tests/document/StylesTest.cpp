@@ -66,22 +66,14 @@ TEST(GetStyle, DescribesEveryFieldAndAnUndefinedNameIsEmpty) {
     EXPECT_EQ(pv.document().NamedStyles.Count(), 8);
 }
 
-struct SizeRow {
-    const char* name;
-    Variant size;
-    float twips;
-};
+struct SizeRow { const char* name; Variant size; float twips; };
 
 TEST(AddStyle, PlainNumbersArePointsAndUnitsAreMeasures) {
-    test::forEachRow<SizeRow>({{"Number", Variant(24), 480},
-                               {"NumericText", Variant("24"), 480},
-                               {"Points", Variant("24 pt"), 480},
-                               {"Inches", Variant("0.5 in"), 720},
-                               {"Twips", Variant("300 tw"), 300},
-                               {"Fraction", Variant(10.5), 210},
+    test::forEachRow<SizeRow>({{"Number", Variant(24), 480}, {"NumericText", Variant("24"), 480},
+                               {"Points", Variant("24 pt"), 480}, {"Inches", Variant("0.5 in"), 720},
+                               {"Twips", Variant("300 tw"), 300}, {"Fraction", Variant(10.5), 210},
                                // Both marks are decimal marks in a measure.
-                               {"CommaText", Variant("10,5"), 210},
-                               {"PointText", Variant("10.5"), 210}},
+                               {"CommaText", Variant("10,5"), 210}, {"PointText", Variant("10.5"), 210}},
                               [&](const SizeRow& r) {
                                   Preview pv;
                                   EXPECT_EQ(pv.AddStyle("Big", "Arial", r.size), "Big");
@@ -108,10 +100,8 @@ TEST(GetStyle, DescribesTheLeadingByItsTypeAndTheRotation) {
          {"NegativeRotation", prLTIncrement, 0, -15, "; Leading: Increment, Val: 0.0; Rotation: -1.5"}},
         [&](const LeadingRow& r) {
             Preview pv;
-            pv.AddStyle("S");
-            pv.ModifyStyle("S", "LeadingType", r.leadingType);
-            pv.ModifyStyle("S", "Val", r.leadingVal);
-            pv.ModifyStyle("S", "Rotation", r.rotation);
+            pv.AddStyle("S"); pv.ModifyStyle("S", "LeadingType", r.leadingType);
+            pv.ModifyStyle("S", "Val", r.leadingVal); pv.ModifyStyle("S", "Rotation", r.rotation);
             const std::string d = pv.GetStyle("S");
             const auto from = d.find("; Leading");
             EXPECT_EQ(d.substr(from, d.find("; FillStyle:") - from), withMark(r.expected));
@@ -121,12 +111,7 @@ TEST(GetStyle, DescribesTheLeadingByItsTypeAndTheRotation) {
 // ModifyStyle: property names compare without regard to case; the row names the one change
 // the style must show, every other field staying as it was.
 
-struct ModifyRow {
-    const char* name;
-    const char* prop;
-    Variant value;
-    std::function<void(cStyle&)> change;
-};
+struct ModifyRow { const char* name; const char* prop; Variant value; std::function<void(cStyle&)> change; };
 
 TEST(ModifyStyle, EachPropertyNameWhateverItsCaseSetsItsFieldOnly) {
     test::forEachRow<ModifyRow>(
@@ -188,8 +173,7 @@ std::string changesText(const cFrame& frame) {
 
 TEST(ApplyStyle, RecordsSevenChangesInItsOrderAfterTheFramesElements) {
     Preview pv;
-    pv.AddStyle("Mark", "Courier New", 9, false, false, true, 255, 65280);
-    pv.ApplyStyle("mark");
+    pv.AddStyle("Mark", "Courier New", 9, false, false, true, 255, 65280); pv.ApplyStyle("mark");
     EXPECT_EQ(changesText(*insideOf(pv)),
               "El 1: Courier New 220 110 0 16777215\nEl 2: Courier New 180 110 0 16777215\n"
               "El 3: Courier New 180 010 0 16777215\nEl 4: Courier New 180 000 0 16777215\n"
@@ -259,14 +243,12 @@ TEST(AttributeProperties, EachSetRecordsOneStyleChangeInTheCurrentFrame) {
 
 TEST(AttributeProperties, FontNameAndEachRecordedChangeIsACopyOfThatMoment) {
     Preview pv;
-    pv.FontName("Courier New");
-    pv.FontItalic(true);
+    pv.FontName("Courier New"); pv.FontItalic(true);
     EXPECT_EQ(pv.FontName(), "Courier New");
     EXPECT_EQ(changesText(*insideOf(pv)),
               "El 1: Courier New 220 110 0 16777215\nEl 2: Courier New 220 111 0 16777215\n");
     // A size that does not convert changes nothing.
-    pv.FontSize("12 pica");
-    pv.FontSize("twelve");
+    pv.FontSize("12 pica"); pv.FontSize("twelve");
     EXPECT_EQ(insideOf(pv)->Elements().Count(), 2);
     EXPECT_FLOAT_EQ(pv.FontSize(), 11);
     pv.FontSize(14);  // the size reaches pages added later

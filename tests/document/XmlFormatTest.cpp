@@ -92,19 +92,11 @@ TEST(ItemWrite, WritesTheValueAsTextByItsTypeAndRaises999ForAnotherType) {
     pugi::xml_document dom;
     pugi::xml_node root = dom.append_child("R");
     DomItemWriter w(root);
-    w.item("B", true);
-    w.item("F", false);
-    w.item("D", 2.5);
-    w.item("S", std::string("x & y"));
+    w.item("B", true); w.item("F", false); w.item("D", 2.5); w.item("S", std::string("x & y"));
     EXPECT_EQ(raw(root), withMark("<R><B>True</B><F>False</F><D>2.5</D><S>x &amp; y</S></R>"));
 }
 
-struct ReadRow {
-    const char* name;
-    const char* item;
-    Variant::Type type;
-    Variant expected;
-};
+struct ReadRow { const char* name; const char* item; Variant::Type type; Variant expected; };
 
 TEST(ItemRead, ConvertsTheTextToTheRequestedTypeAndRaises998ForAnother) {
     const pugi::xml_document dom = parse(
@@ -192,15 +184,13 @@ TEST(LoadXml, CreationDateAnswersTheLoadingDayAndTheLoadedItemsFollowUnlessItIsT
     EXPECT_THAT(pv.document().DocInfo,
                 ElementsAre(Item("CreationDate", today()), Item("CreationDate", "01.01.2001"), Item("Author", "Ann")));
     Preview source;
-    source.DocInfoSet("Author", "Ann");
-    pv.LoadXML(source.SaveXMLString());
+    source.DocInfoSet("Author", "Ann"); pv.LoadXML(source.SaveXMLString());
     EXPECT_THAT(pv.document().DocInfo, ElementsAre(Item("CreationDate", today()), Item("Author", "Ann")));
 }
 
 TEST(LoadXml, ChangeStylesSetTheRunningStyleAndAFrameKeyAlreadyOnThePageIsSkipped) {
     Preview source;
-    source.FontItalic(true);
-    source.FontName("Courier New");
+    source.FontItalic(true); source.FontName("Courier New");
     Preview pv;
     pv.LoadXML(source.SaveXMLString());
     EXPECT_EQ(pv.FontName() + " " + std::to_string(pv.FontItalic()), "Courier New 1");
@@ -210,11 +200,7 @@ TEST(LoadXml, ChangeStylesSetTheRunningStyleAndAFrameKeyAlreadyOnThePageIsSkippe
     EXPECT_EQ(test::framesText(*pv.document().pages().Item("P")), "inside 0 (1, 0) 0 x 0");
 }
 
-struct BadLoadRow {
-    const char* name;
-    std::string xml;
-    std::string description;
-};
+struct BadLoadRow { const char* name; std::string xml; std::string description; };
 
 // A load that fails reports -98 with the failure that stopped it.
 TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
@@ -272,8 +258,7 @@ TEST(LoadXml, Type16StopsTheLoadAndKeepsWhatWasLoadedBefore) {
 TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
     TempDir dir;
     Preview pv;
-    pv.AddPage();
-    pv.DocInfoSet("Author", "Ann");
+    pv.AddPage(); pv.DocInfoSet("Author", "Ann");
     const cDocument* before = &pv.document();
     const std::string absent = dir.file("absent.xml"), broken = dir.file("broken.xml");
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(absent); }),
