@@ -34,7 +34,6 @@ const cStyle& recorded(const cFrame& frame, std::int32_t position) {
     return change->Style();
 }
 
-// ---------------------------------------------------------------------------------------
 // GetStyle, GetAllStyles, AddStyle
 
 TEST(GetStyle, DescribesEveryFieldAndAnUndefinedNameIsEmpty) {
@@ -49,13 +48,10 @@ TEST(GetStyle, DescribesEveryFieldAndAnUndefinedNameIsEmpty) {
     // Unset arguments keep the defaults of a new record; the order is Bold, Underline, Italic.
     EXPECT_EQ(pv.AddStyle("Plain"), "Plain");
     pv.AddStyle("Mark", "Courier New", 9, true, false, true, 255, 65280);
-    pv.ModifyStyle("Mark", "LineWidth", 15);
-    pv.ModifyStyle("Mark", "LineType", 2);
-    pv.ModifyStyle("Mark", "LineColor", 12);
     pv.ModifyStyle("Mark", "FontStrikeThru", true);
-    pv.ModifyStyle("Mark", "FillStyle", 6);
-    pv.ModifyStyle("Mark", "FillColor", 7);
-    pv.ModifyStyle("Mark", "PageSize", prPSLetter);
+    for (auto [prop, value] : {std::pair{"LineWidth", 15}, {"LineType", 2}, {"LineColor", 12}, {"FillStyle", 6},
+                               {"FillColor", 7}, {"PageSize", prPSLetter}})
+        pv.ModifyStyle("Mark", prop, value);
     EXPECT_EQ(pv.GetStyle("Plain") + "\n" + pv.GetStyle("Mark"),
               withMark("Style: Plain; Font: Arial; Size: 10.0; Bold:  False; Underline:  False; Italic:  False; "
                        "Fore: 0; Back: 0; Strikethru:  False; Leading: Increment, Val: 0.0; Rotation: 0.0; "
@@ -70,22 +66,14 @@ TEST(GetStyle, DescribesEveryFieldAndAnUndefinedNameIsEmpty) {
     EXPECT_EQ(pv.document().NamedStyles.Count(), 8);
 }
 
-struct SizeRow {
-    const char* name;
-    Variant size;
-    float twips;
-};
+struct SizeRow { const char* name; Variant size; float twips; };
 
 TEST(AddStyle, PlainNumbersArePointsAndUnitsAreMeasures) {
-    test::forEachRow<SizeRow>({{"Number", Variant(24), 480},
-                               {"NumericText", Variant("24"), 480},
-                               {"Points", Variant("24 pt"), 480},
-                               {"Inches", Variant("0.5 in"), 720},
-                               {"Twips", Variant("300 tw"), 300},
-                               {"Fraction", Variant(10.5), 210},
+    test::forEachRow<SizeRow>({{"Number", Variant(24), 480}, {"NumericText", Variant("24"), 480},
+                               {"Points", Variant("24 pt"), 480}, {"Inches", Variant("0.5 in"), 720},
+                               {"Twips", Variant("300 tw"), 300}, {"Fraction", Variant(10.5), 210},
                                // Both marks are decimal marks in a measure.
-                               {"CommaText", Variant("10,5"), 210},
-                               {"PointText", Variant("10.5"), 210}},
+                               {"CommaText", Variant("10,5"), 210}, {"PointText", Variant("10.5"), 210}},
                               [&](const SizeRow& r) {
                                   Preview pv;
                                   EXPECT_EQ(pv.AddStyle("Big", "Arial", r.size), "Big");
@@ -112,26 +100,18 @@ TEST(GetStyle, DescribesTheLeadingByItsTypeAndTheRotation) {
          {"NegativeRotation", prLTIncrement, 0, -15, "; Leading: Increment, Val: 0.0; Rotation: -1.5"}},
         [&](const LeadingRow& r) {
             Preview pv;
-            pv.AddStyle("S");
-            pv.ModifyStyle("S", "LeadingType", r.leadingType);
-            pv.ModifyStyle("S", "Val", r.leadingVal);
-            pv.ModifyStyle("S", "Rotation", r.rotation);
+            pv.AddStyle("S"); pv.ModifyStyle("S", "LeadingType", r.leadingType);
+            pv.ModifyStyle("S", "Val", r.leadingVal); pv.ModifyStyle("S", "Rotation", r.rotation);
             const std::string d = pv.GetStyle("S");
             const auto from = d.find("; Leading");
             EXPECT_EQ(d.substr(from, d.find("; FillStyle:") - from), withMark(r.expected));
         });
 }
 
-// ---------------------------------------------------------------------------------------
 // ModifyStyle: property names compare without regard to case; the row names the one change
 // the style must show, every other field staying as it was.
 
-struct ModifyRow {
-    const char* name;
-    const char* prop;
-    Variant value;
-    std::function<void(cStyle&)> change;
-};
+struct ModifyRow { const char* name; const char* prop; Variant value; std::function<void(cStyle&)> change; };
 
 TEST(ModifyStyle, EachPropertyNameWhateverItsCaseSetsItsFieldOnly) {
     test::forEachRow<ModifyRow>(
@@ -177,7 +157,6 @@ TEST(ModifyStyle, AnUnknownNameOrAValueThatDoesNotConvertChangesNothing) {
     EXPECT_EQ(named(pv, "Normal"), before);
 }
 
-// ---------------------------------------------------------------------------------------
 // ApplyStyle sets name, size, bold, underline, italic, fore and back colour one at a time,
 // each recorded change holding the attributes up to that point.
 
@@ -194,8 +173,7 @@ std::string changesText(const cFrame& frame) {
 
 TEST(ApplyStyle, RecordsSevenChangesInItsOrderAfterTheFramesElements) {
     Preview pv;
-    pv.AddStyle("Mark", "Courier New", 9, false, false, true, 255, 65280);
-    pv.ApplyStyle("mark");
+    pv.AddStyle("Mark", "Courier New", 9, false, false, true, 255, 65280); pv.ApplyStyle("mark");
     EXPECT_EQ(changesText(*insideOf(pv)),
               "El 1: Courier New 220 110 0 16777215\nEl 2: Courier New 180 110 0 16777215\n"
               "El 3: Courier New 180 010 0 16777215\nEl 4: Courier New 180 000 0 16777215\n"
@@ -213,7 +191,6 @@ TEST(ApplyStyle, RecordsSevenChangesInItsOrderAfterTheFramesElements) {
     EXPECT_EQ(insideOf(pv)->Elements().Count(), 14);
 }
 
-// ---------------------------------------------------------------------------------------
 // Attribute properties: each set changes the current frame's running style and records a
 // copy of it as one style-change element.
 
@@ -225,43 +202,25 @@ struct AttributeRow {
     double readValue;
 };
 
-#define KALDER_READ(Name) [](const Preview& p) { return double(p.Name()); }
+// A row sets `Name` to `value`, which must make `field` of the style `to`, and reads back `read`.
+#define KALDER_SET(row, Name, value, field, to, read)                                                \
+    {#row, [](Preview& p) { p.Name(value); }, [](cStyle& s) { s.field = to; },                        \
+     [](const Preview& p) { return double(p.Name()); }, read}
+#define KALDER_ATTR(Name, value, field, read) KALDER_SET(Name, Name, value, field, value, read)
 
 TEST(AttributeProperties, EachSetRecordsOneStyleChangeInTheCurrentFrame) {
     test::forEachRow<AttributeRow>(
-        {{"FontSizePoints", [](Preview& p) { p.FontSize(12); }, [](cStyle& s) { s.FontSize = 240; },
-          KALDER_READ(FontSize), 12},
-         {"FontSizeMeasure", [](Preview& p) { p.FontSize("0.25 in"); }, [](cStyle& s) { s.FontSize = 360; },
-          KALDER_READ(FontSize), 18},
-         {"FontSizeFraction", [](Preview& p) { p.FontSize(10.5); }, [](cStyle& s) { s.FontSize = 210; },
-          KALDER_READ(FontSize), 10.5},
-         {"FontBold", [](Preview& p) { p.FontBold(false); }, [](cStyle& s) { s.Bold = false; }, KALDER_READ(FontBold), 0},
-         {"FontItalic", [](Preview& p) { p.FontItalic(true); }, [](cStyle& s) { s.Italic = true; },
-          KALDER_READ(FontItalic), 1},
-         {"FontUnderline", [](Preview& p) { p.FontUnderline(false); }, [](cStyle& s) { s.Underline = false; },
-          KALDER_READ(FontUnderline), 0},
-         {"FontStrikethru", [](Preview& p) { p.FontStrikethru(true); }, [](cStyle& s) { s.Strikethru = true; },
-          KALDER_READ(FontStrikethru), 1},
-         {"ForeColor", [](Preview& p) { p.ForeColor(255); }, [](cStyle& s) { s.ForeColor = 255; },
-          KALDER_READ(ForeColor), 255},
-         {"BackColor", [](Preview& p) { p.BackColor(65280); }, [](cStyle& s) { s.BackColor = 65280; },
-          KALDER_READ(BackColor), 65280},
-         {"FillColor", [](Preview& p) { p.FillColor(0xFF0000); }, [](cStyle& s) { s.FillColor = 0xFF0000; },
-          KALDER_READ(FillColor), 0xFF0000},
-         {"FillStyle", [](Preview& p) { p.FillStyle(1); }, [](cStyle& s) { s.FillStyle = 1; }, KALDER_READ(FillStyle), 1},
-         {"LineColor", [](Preview& p) { p.LineColor(99); }, [](cStyle& s) { s.LineStyle.Color = 99; },
-          KALDER_READ(LineColor), 99},
-         {"LineType", [](Preview& p) { p.LineType(3); }, [](cStyle& s) { s.LineStyle.LineType = 3; },
-          KALDER_READ(LineType), 3},
-         {"DrawWidth", [](Preview& p) { p.DrawWidth(30); }, [](cStyle& s) { s.LineStyle.LineWidth = 30; },
-          KALDER_READ(DrawWidth), 30},
-         {"TextRotation", [](Preview& p) { p.TextRotation(450); }, [](cStyle& s) { s.TextRotation = 450; },
-          KALDER_READ(TextRotation), 450},
-         {"LeadingType", [](Preview& p) { p.LeadingType(prLTAbsolute); }, [](cStyle& s) { s.LeadingType = prLTAbsolute; },
-          KALDER_READ(LeadingType), prLTAbsolute},
-         {"LeadingVal", [](Preview& p) { p.LeadingVal(1.5); }, [](cStyle& s) { s.LeadingVal = 1.5; },
-          KALDER_READ(LeadingVal), 1.5},
-         {"Charset", [](Preview& p) { p.Charset(161); }, [](cStyle& s) { s.Charset = 161; }, KALDER_READ(Charset), 161}},
+        {KALDER_SET(FontSizePoints, FontSize, 12, FontSize, 240, 12),
+         KALDER_SET(FontSizeMeasure, FontSize, "0.25 in", FontSize, 360, 18),
+         KALDER_SET(FontSizeFraction, FontSize, 10.5, FontSize, 210, 10.5),
+         KALDER_ATTR(FontBold, false, Bold, 0), KALDER_ATTR(FontItalic, true, Italic, 1),
+         KALDER_ATTR(FontUnderline, false, Underline, 0), KALDER_ATTR(FontStrikethru, true, Strikethru, 1),
+         KALDER_ATTR(ForeColor, 255, ForeColor, 255), KALDER_ATTR(BackColor, 65280, BackColor, 65280),
+         KALDER_ATTR(FillColor, 0xFF0000, FillColor, 0xFF0000), KALDER_ATTR(FillStyle, 1, FillStyle, 1),
+         KALDER_ATTR(LineColor, 99, LineStyle.Color, 99), KALDER_ATTR(LineType, 3, LineStyle.LineType, 3),
+         KALDER_ATTR(DrawWidth, 30, LineStyle.LineWidth, 30), KALDER_ATTR(TextRotation, 450, TextRotation, 450),
+         KALDER_ATTR(LeadingType, prLTAbsolute, LeadingType, prLTAbsolute),
+         KALDER_ATTR(LeadingVal, 1.5, LeadingVal, 1.5), KALDER_ATTR(Charset, 161, Charset, 161)},
         [&](const AttributeRow& r) {
             Preview pv;
             pv.AddFrame("Box", 0, 0, 1440, 1440);
@@ -284,31 +243,18 @@ TEST(AttributeProperties, EachSetRecordsOneStyleChangeInTheCurrentFrame) {
 
 TEST(AttributeProperties, FontNameAndEachRecordedChangeIsACopyOfThatMoment) {
     Preview pv;
-    pv.FontName("Courier New");
-    pv.FontItalic(true);
+    pv.FontName("Courier New"); pv.FontItalic(true);
     EXPECT_EQ(pv.FontName(), "Courier New");
-    EXPECT_EQ(changesText(*insideOf(pv)), "El 1: Courier New 220 110 0 16777215\nEl 2: Courier New 220 111 0 16777215\n");
+    EXPECT_EQ(changesText(*insideOf(pv)),
+              "El 1: Courier New 220 110 0 16777215\nEl 2: Courier New 220 111 0 16777215\n");
     // A size that does not convert changes nothing.
-    pv.FontSize("12 pica");
-    pv.FontSize("twelve");
+    pv.FontSize("12 pica"); pv.FontSize("twelve");
     EXPECT_EQ(insideOf(pv)->Elements().Count(), 2);
     EXPECT_FLOAT_EQ(pv.FontSize(), 11);
     pv.FontSize(14);  // the size reaches pages added later
     pv.AddPage();
     EXPECT_FLOAT_EQ(pv.FontSize(), 14);
     EXPECT_FLOAT_EQ(pv.document().currentPage()->Style.FontSize, 280);
-}
-
-TEST(AttributeProperties, WithoutACurrentFrameChangeNothing) {
-    Preview pv;
-    pv.ClearPage(1);
-    const cStyle documentStyle = pv.document().Style;
-    pv.FontName("Courier New");
-    pv.FontSize(30);
-    pv.FontBold(false);
-    pv.LeadingVal(3);
-    EXPECT_EQ(pv.document().Style, documentStyle);
-    EXPECT_EQ(pv.document().pages().Item(1)->Frames().Count(), 0);
 }
 
 }  // namespace

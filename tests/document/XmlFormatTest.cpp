@@ -1,26 +1,25 @@
-// The XML document format: the shared item encoding, the whole saved form of a new document,
-// loading (missing items, booleans, document information, unknown and duplicate elements,
-// partial loads), save -> load -> save giving the same bytes, numbers under a "," locale,
-// element kinds kept as read, and the failures of reading and writing files. Every file
-// written is also judged by xmllint.
+// The XML document format: the shared item encoding, the whole saved form of a new document
+// (golden/NewDocument.xml), loading (missing items, document information, unknown and duplicate
+// elements, partial loads), save -> load -> save giving the same bytes, numbers under a ","
+// locale, element kinds kept as read, and the failures of reading and writing files. Every
+// file written is also judged by xmllint.
 #include "kalder/Preview.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
 #include <memory>
+#include <optional>
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "core/Locale.h"
-#include "document/DocumentXml.h"
 #include "document/ElementFactory.h"
 #include "document/XmlItems.h"
 #include "document/cChangeStyle.h"
@@ -30,12 +29,10 @@
 #include "support/DocumentTestSupport.h"
 #include "support/ErrorMatchers.h"
 #include "support/ScopedLocale.h"
-#include "support/TableTest.h"
 
 namespace kalder {
 namespace {
 
-using test::buildRichDocument;
 using test::errorOf;
 using test::IsError;
 using test::pageKeys;
@@ -67,8 +64,6 @@ pugi::xml_document parse(const std::string& text) {
 
 std::string today() { return shortDateToday(); }
 
-// Item encoding
-
 struct WriteRow {
     const char* name;
     Variant value;
@@ -78,17 +73,12 @@ struct WriteRow {
 
 TEST(ItemWrite, WritesTheValueAsTextByItsTypeAndRaises999ForAnotherType) {
     test::forEachRow<WriteRow>(
-        {{"Integer", Variant(std::int16_t{-7}), "<N>-7</N>"},
-         {"Long", Variant(2147483647), "<N>2147483647</N>"},
-         {"Single", Variant(10.5f), "<N>10.5</N>"},
-         {"Double", Variant(0.25), "<N>0.25</N>"},
-         {"DoubleLarge", Variant(1e20), "<N>1E+20</N>"},
-         {"BooleanTrue", Variant(true), "<N>True</N>"},
-         {"BooleanFalse", Variant(false), "<N>False</N>"},
+        {{"Integer", Variant(std::int16_t{-7}), "<N>-7</N>"}, {"Long", Variant(2147483647), "<N>2147483647</N>"},
+         {"Single", Variant(10.5f), "<N>10.5</N>"}, {"Double", Variant(0.25), "<N>0.25</N>"},
+         {"DoubleLarge", Variant(1e20), "<N>1E+20</N>"}, {"BooleanTrue", Variant(true), "<N>True</N>"},
+         {"BooleanFalse", Variant(false), "<N>False</N>"}, {"EmptyString", Variant(""), "<N></N>"},
          {"String", Variant("a<b & c>d"), "<N>a&lt;b &amp; c&gt;d</N>"},
-         {"EmptyString", Variant(""), "<N></N>"},
-         {"Empty", Variant(), "", "Item not saved : "},
-         {"Missing", Variant::missing(), "", "Item not saved : "},
+         {"Empty", Variant(), "", "Item not saved : "}, {"Missing", Variant::missing(), "", "Item not saved : "},
          {"Date", Variant::date(36925), "", "Item not saved : 2001-02-03"},
          {"Array", Variant(Variant::Array{Variant(1)}), "", "Item not saved : "},
          {"Object", Variant(std::make_shared<Object>()), "", "Item not saved : "}},
@@ -102,19 +92,11 @@ TEST(ItemWrite, WritesTheValueAsTextByItsTypeAndRaises999ForAnotherType) {
     pugi::xml_document dom;
     pugi::xml_node root = dom.append_child("R");
     DomItemWriter w(root);
-    w.item("B", true);
-    w.item("F", false);
-    w.item("D", 2.5);
-    w.item("S", std::string("x & y"));
+    w.item("B", true); w.item("F", false); w.item("D", 2.5); w.item("S", std::string("x & y"));
     EXPECT_EQ(raw(root), withMark("<R><B>True</B><F>False</F><D>2.5</D><S>x &amp; y</S></R>"));
 }
 
-struct ReadRow {
-    const char* name;
-    const char* item;
-    Variant::Type type;
-    Variant expected;
-};
+struct ReadRow { const char* name; const char* item; Variant::Type type; Variant expected; };
 
 TEST(ItemRead, ConvertsTheTextToTheRequestedTypeAndRaises998ForAnother) {
     const pugi::xml_document dom = parse(
@@ -122,76 +104,36 @@ TEST(ItemRead, ConvertsTheTextToTheRequestedTypeAndRaises998ForAnother) {
                  "<T4>tRuE</T4><N1>yes</N1><N2>1</N2><N3>-1</N3><N4></N4></R>"));
     const ItemReader in(dom.document_element());
     using T = Variant::Type;
-    test::forEachRow<ReadRow>({{"Integer", "I", T::Integer, Variant(std::int16_t{12})},
-                               {"Long", "L", T::Long, Variant(-70000)},
-                               {"Single", "F", T::Single, Variant(1.5f)},
-                               {"Double", "F", T::Double, Variant(1.5)},
-                               {"StringUntrimmed", "S", T::String, Variant("  two  words ")},
-                               {"True", "T1", T::Boolean, Variant(true)},
-                               {"TrueUpper", "T2", T::Boolean, Variant(true)},
-                               {"TrueBlanks", "T3", T::Boolean, Variant(true)},
-                               {"TrueMixed", "T4", T::Boolean, Variant(true)},
-                               {"Yes", "N1", T::Boolean, Variant(false)},
-                               {"One", "N2", T::Boolean, Variant(false)},
-                               {"MinusOne", "N3", T::Boolean, Variant(false)},
-                               {"EmptyBoolean", "N4", T::Boolean, Variant(false)},
-                               {"EmptyLong", "N4", T::Long, Variant(0)},
-                               {"MissingInteger", "X", T::Integer, Variant(std::int16_t{0})},
-                               {"MissingLong", "X", T::Long, Variant(0)},
-                               {"MissingSingle", "X", T::Single, Variant(0.0f)},
-                               {"MissingDouble", "X", T::Double, Variant(0.0)},
-                               {"MissingString", "X", T::String, Variant("")},
-                               {"MissingBoolean", "X", T::Boolean, Variant(false)}},
-                              [&](const ReadRow& r) { EXPECT_EQ(in.item(r.item, r.type), r.expected); });
+    const Variant no(false);
+    test::forEachRow<ReadRow>(
+        {{"Integer", "I", T::Integer, Variant(std::int16_t{12})}, {"Long", "L", T::Long, Variant(-70000)},
+         {"Single", "F", T::Single, Variant(1.5f)}, {"Double", "F", T::Double, Variant(1.5)},
+         {"StringUntrimmed", "S", T::String, Variant("  two  words ")}, {"True", "T1", T::Boolean, Variant(true)},
+         {"TrueUpper", "T2", T::Boolean, Variant(true)}, {"TrueBlanks", "T3", T::Boolean, Variant(true)},
+         {"TrueMixed", "T4", T::Boolean, Variant(true)}, {"Yes", "N1", T::Boolean, no},
+         {"One", "N2", T::Boolean, no}, {"MinusOne", "N3", T::Boolean, no}, {"EmptyBoolean", "N4", T::Boolean, no},
+         {"EmptyLong", "N4", T::Long, Variant(0)}, {"MissingInteger", "X", T::Integer, Variant(std::int16_t{0})},
+         {"MissingLong", "X", T::Long, Variant(0)}, {"MissingSingle", "X", T::Single, Variant(0.0f)},
+         {"MissingDouble", "X", T::Double, Variant(0.0)}, {"MissingString", "X", T::String, Variant("")},
+         {"MissingBoolean", "X", T::Boolean, no}},
+        [&](const ReadRow& r) { EXPECT_EQ(in.item(r.item, r.type), r.expected); });
     for (T type : {T::Date, T::Empty, T::Missing, T::Object, T::Array})
         EXPECT_THAT(errorOf([&] { in.item("I", type); }), IsError(998, "LoadItemXML", "Item not loaded : I"))
             << static_cast<int>(type);
 }
 
-// The whole saved form of a new document: the defaults of every style, the page and its frames.
-
-// A style record of a new document; the styles differ only in font, size and Bold/Italic/Underline.
-std::string styleXml(const std::string& key, const std::string& font, int size, const char* bold,
-                     const char* italic, const char* underline) {
-    return "<Style Key=\"" + key + "\"><FontName>" + font + "</FontName><FontSize>" + std::to_string(size) +
-           "</FontSize><Bold>" + bold + "</Bold><Italic>" + italic + "</Italic><Underline>" + underline +
-           "</Underline><StrikeThru>False</StrikeThru><ForeColor>0</ForeColor><BackColor>16777215</BackColor>"
-           "<LeadingType>3</LeadingType><LeadingVal>0</LeadingVal><TextRotation>0</TextRotation><Charset>0</Charset>"
-           "<Orientation>1</Orientation><FillStyle>0</FillStyle><FillColor>0</FillColor><LineStyle><LineType>0"
-           "</LineType><LineWidth>0</LineWidth><Color>0</Color></LineStyle><PageSize>9</PageSize></Style>";
-}
-
-std::string frameXml(const std::string& key, int type) {
-    return "<Frame Key=\"" + key + "\"><FrameType>" + std::to_string(type) +
-           "</FrameType><xPos>0</xPos><yPos>0</yPos><Width>11910</Width><Height>16838</Height><Border><LineStyle>"
-           "<LineType>0</LineType><LineWidth>0</LineWidth><Color>0</Color></LineStyle></Border><ShowBorder>False"
-           "</ShowBorder><Rotation>0</Rotation>" + styleXml("Heading5", "Arial", 220, "True", "False", "True") +
-           "<Elements></Elements></Frame>";
-}
-
+// The golden file holds one record a line; the saved string has no line ends.
 std::string newDocumentXml() {
-    const std::string heading5 = styleXml("Heading5", "Arial", 220, "True", "False", "True");
-    return "<Document>" + heading5 + "<NamedStyles>" +
-           styleXml("Normal", "Times New Roman", 200, "False", "False", "False") +
-           styleXml("Heading1", "Arial", 280, "True", "False", "True") +
-           styleXml("Heading2", "Arial", 240, "True", "True", "False") +
-           styleXml("Heading3", "Arial", 240, "True", "False", "True") +
-           styleXml("Heading4", "Arial", 240, "True", "True", "False") + heading5 + "</NamedStyles><Pages>" +
-           "<Page Key=\"Page 1\">" + heading5 +
-           "<PageSize>9</PageSize><LogicalPageNo>1</LogicalPageNo><PageNoType>0</PageNoType><PageMarginLeft>0"
-           "</PageMarginLeft><PageMarginTop>0</PageMarginTop><PageMarginRight>0</PageMarginRight><PageMarginBottom>0"
-           "</PageMarginBottom><PageHeaderSize>0</PageHeaderSize><PageFooterSize>0</PageFooterSize><PageWidth>11910"
-           "</PageWidth><PageHeight>16838</PageHeight><Printable><LineStyle><LineType>0</LineType><LineWidth>0"
-           "</LineWidth><Color>0</Color></LineStyle></Printable><ShowPrintable>False</ShowPrintable><Frames>" +
-           frameXml("inside", 1) + frameXml("WholePage", 0) +
-           "</Frames></Page></Pages><DocInfo><DocInfoItem><Name>CreationDate</Name><Value>" + today() +
-           "</Value></DocInfoItem></DocInfo><CurrentX>0</CurrentX><CurrentY>0</CurrentY><CurrentPage>Page 1"
-           "</CurrentPage><CurrentFrame>inside</CurrentFrame></Document>";
+    std::string text = readFile(KALDER_TEST_DATA "/golden/NewDocument.xml");
+    text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
+    const std::string date = "TODAY";
+    return text.replace(text.find(date), date.size(), today());
 }
 
 TEST(SavedNewDocument, IsTheGoldenTextAndTheFileFormIsTheStringFormWithADeclaration) {
     TempDir dir;
     Preview pv;
+    ASSERT_THAT(newDocumentXml(), StartsWith("<Document><Style Key=\"Heading5\">"));
     EXPECT_EQ(pv.SaveXMLString(), newDocumentXml());
     pv.SaveXML(dir.file("new.xml"));
     ASSERT_TRUE(PassesXmllint(dir.file("new.xml")));
@@ -200,17 +142,18 @@ TEST(SavedNewDocument, IsTheGoldenTextAndTheFileFormIsTheStringFormWithADeclarat
     EXPECT_EQ(raw(parse(text).document_element()), raw(parse(newDocumentXml()).document_element()));
 }
 
-// Loading
+std::string withElementType(const std::string& typeAttribute) {
+    return "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements><Element Key=\"E\"" + typeAttribute +
+           "/></Elements></Frame></Frames></Page></Pages></Document>";
+}
 
 TEST(LoadXml, MissingItemsGiveZeroEmptyOrFalse) {
     Preview pv;
-    pv.LoadXML(
-        "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements><Element Key=\"E\" Type=\"15\"/>"
-        "</Elements></Frame></Frames></Page></Pages></Document>");
+    pv.LoadXML(withElementType(" Type=\"15\""));
     const cDocument& doc = pv.document();
     const cStyle& s = doc.Style;
-    EXPECT_EQ(s.FontName + "|" + std::to_string(int(s.FontSize)) + "|" + std::to_string(s.Bold) + std::to_string(s.Italic) +
-                  std::to_string(s.Underline) + std::to_string(s.Strikethru) + "|" +
+    EXPECT_EQ(s.FontName + "|" + std::to_string(int(s.FontSize)) + "|" + std::to_string(s.Bold) +
+                  std::to_string(s.Italic) + std::to_string(s.Underline) + std::to_string(s.Strikethru) + "|" +
                   std::to_string(s.ForeColor + s.BackColor + s.LeadingType + s.TextRotation + s.Orientation +
                                  s.FillStyle + s.FillColor + s.PageSize + s.LineStyle.LineWidth) +
                   "|" + std::to_string(s.LeadingVal == 0),
@@ -231,72 +174,37 @@ TEST(LoadXml, MissingItemsGiveZeroEmptyOrFalse) {
     EXPECT_EQ(pv.TotalPages(), 2);
 }
 
-TEST(LoadXml, BooleansAreReadWithoutRegardToCaseAndAMissingOneIsFalse) {
-    Preview source;
-    source.AddPage();
-    for (const auto& p : source.document().pages()) p->ShowPrintable = true;
-    pugi::xml_document dom = parse(source.SaveXMLString());
-    pugi::xml_node root = dom.document_element();
-    root.child("Style").child("Bold").text().set("TRUE");
-    root.child("Style").child("Italic").text().set(" true ");
-    root.child("Style").child("Underline").text().set("yes");
-    ASSERT_TRUE(root.child("Pages").find_child_by_attribute("Page", "Key", "Page 1").remove_child("ShowPrintable"));
-    root.child("Pages").find_child_by_attribute("Page", "Key", "Page 2").child("ShowPrintable").text().set("tRuE");
-    Preview pv;
-    pv.LoadXML(dom);
-    const cStyle& s = pv.document().Style;
-    EXPECT_EQ(std::to_string(s.Bold) + std::to_string(s.Italic) + std::to_string(s.Underline), "110");
-    EXPECT_FALSE(pv.document().pages().Item("Page 1")->ShowPrintable);
-    EXPECT_TRUE(pv.document().pages().Item("Page 2")->ShowPrintable);
-}
-
 TEST(LoadXml, CreationDateAnswersTheLoadingDayAndTheLoadedItemsFollowUnlessItIsToday) {
     using Item = std::pair<std::string, std::string>;
     Preview pv;
     pv.LoadXML(
-        "<Document><Pages/><DocInfo>"
-        "<DocInfoItem><Name>CreationDate</Name><Value>01.01.2001</Value></DocInfoItem>"
-        "<DocInfoItem><Name>Author</Name><Value>Ann</Value></DocInfoItem>"
-        "</DocInfo></Document>");
+        "<Document><Pages/><DocInfo><DocInfoItem><Name>CreationDate</Name><Value>01.01.2001</Value></DocInfoItem>"
+        "<DocInfoItem><Name>Author</Name><Value>Ann</Value></DocInfoItem></DocInfo></Document>");
     EXPECT_EQ(pv.DocInfoGet("CreationDate"), today());
     EXPECT_THAT(pv.document().DocInfo,
                 ElementsAre(Item("CreationDate", today()), Item("CreationDate", "01.01.2001"), Item("Author", "Ann")));
     Preview source;
-    source.DocInfoSet("Author", "Ann");
-    pv.LoadXML(source.SaveXMLString());
+    source.DocInfoSet("Author", "Ann"); pv.LoadXML(source.SaveXMLString());
     EXPECT_THAT(pv.document().DocInfo, ElementsAre(Item("CreationDate", today()), Item("Author", "Ann")));
 }
 
 TEST(LoadXml, ChangeStylesSetTheRunningStyleAndAFrameKeyAlreadyOnThePageIsSkipped) {
     Preview source;
-    source.FontItalic(true);
-    source.FontName("Courier New");
+    source.FontItalic(true); source.FontName("Courier New");
     Preview pv;
     pv.LoadXML(source.SaveXMLString());
-    EXPECT_TRUE(pv.FontItalic());
-    EXPECT_EQ(pv.FontName(), "Courier New");
+    EXPECT_EQ(pv.FontName() + " " + std::to_string(pv.FontItalic()), "Courier New 1");
     EXPECT_EQ(pv.document().currentFrame()->Style.FontName, "Arial");  // the starting style is the saved one
-    pv.LoadXML(
-        "<Document><Pages><Page Key=\"P\"><Frames>"
-        "<Frame Key=\"inside\"><xPos>1</xPos></Frame><Frame Key=\"Inside\"><xPos>2</xPos></Frame>"
-        "</Frames></Page></Pages></Document>");
+    pv.LoadXML("<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"inside\"><xPos>1</xPos></Frame>"
+               "<Frame Key=\"Inside\"><xPos>2</xPos></Frame></Frames></Page></Pages></Document>");
     EXPECT_EQ(test::framesText(*pv.document().pages().Item("P")), "inside 0 (1, 0) 0 x 0");
 }
 
+struct BadLoadRow { const char* name; std::string xml; std::string description; };
+
 // A load that fails reports -98 with the failure that stopped it.
-std::string withElementType(const std::string& typeAttribute) {
-    return "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements><Element Key=\"E\"" + typeAttribute +
-           "/></Elements></Frame></Frames></Page></Pages></Document>";
-}
-
-struct BadLoadRow {
-    const char* name;
-    std::string xml;
-    std::string description;
-};
-
 TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
-    const std::string duplicate = "This key is already associated with an element of this collection";
+    const std::string duplicate = test::kDuplicateKeyText;
     test::forEachRow<BadLoadRow>(
         {{"Type16", withElementType(" Type=\"16\""), "Unknown element"},
          {"Type0", withElementType(" Type=\"0\""), "Unknown element"},
@@ -305,9 +213,8 @@ TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
          {"TypeMissing", withElementType(""), "Type mismatch"},
          {"DuplicatePage", "<Document><Pages><Page Key=\"P\"/><Page Key=\"p\"/></Pages></Document>", duplicate},
          {"DuplicateElement",
-          "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements>"
-          "<Element Key=\"E\" Type=\"15\"/><Element Key=\"e\" Type=\"15\"/>"
-          "</Elements></Frame></Frames></Page></Pages></Document>",
+          "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements><Element Key=\"E\" Type=\"15\"/>"
+          "<Element Key=\"e\" Type=\"15\"/></Elements></Frame></Frames></Page></Pages></Document>",
           duplicate},
          {"DuplicateNamedStyle", "<Document><NamedStyles><Style Key=\"A\"/><Style Key=\"a\"/></NamedStyles></Document>",
           duplicate},
@@ -338,35 +245,20 @@ TEST(LoadXml, Type16StopsTheLoadAndKeepsWhatWasLoadedBefore) {
         "<CurrentX>5</CurrentX><CurrentPage>A</CurrentPage><CurrentFrame>F1</CurrentFrame></Document>";
     EXPECT_THAT(errorOf([&] { pv.LoadXML(xml); }), IsError(-98, "Kalder", kCannotLoad + "Unknown element"));
     const cDocument& doc = pv.document();
-    EXPECT_EQ(doc.Style.FontName, "Verdana");
-    EXPECT_EQ(pv.GetAllStyles(), "Only");
+    EXPECT_EQ(doc.Style.FontName + " " + pv.GetAllStyles(), "Verdana Only");
     EXPECT_THAT(pageKeys(doc), ElementsAre("A", "B"));
     EXPECT_EQ(test::framesText(*doc.pages().Item("B")), "G1 0 (0, 0) 0 x 0 [x]\nG2 0 (0, 0) 0 x 0 [y]");
     // The current page and frame are those being loaded; the items after the pages are not read.
     EXPECT_EQ(doc.CurrentPage() + "|" + doc.CurrentFrame() + "|" + std::to_string(doc.CurrentX), "B|g2|0");
-    EXPECT_EQ(pv.DocInfoGet("Author"), "not found");
-    EXPECT_EQ(pv.DocInfoGet("CreationDate"), today());
+    EXPECT_EQ(pv.DocInfoGet("Author") + "|" + pv.DocInfoGet("CreationDate"), "not found|" + today());
 }
 
-TEST(LoadXml, AFailedLoadLeavesANewDocumentWithoutPagesOrTheDocumentAsItWasIfNothingParsed) {
-    Preview pv;
-    pv.AddPage();
-    const cDocument* before = &pv.document();
-    EXPECT_TRUE(errorOf([&] { pv.LoadXML("<Document>\n<Pages>\n</Document>"); }));
-    EXPECT_EQ(&pv.document(), before);
-    EXPECT_EQ(pv.TotalPages(), 2);
-    EXPECT_TRUE(errorOf([&] { pv.LoadXML("<Report/>"); }));
-    EXPECT_EQ(pv.TotalPages(), 0);
-    EXPECT_EQ(pv.GetAllStyles(), "Normal/Heading1/Heading2/Heading3/Heading4/Heading5");
-}
-
-// Files
-
-TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWas) {
+// A load that does not parse leaves the document as it was; one that parses but fails leaves
+// what it loaded, which for another root is a new document without pages.
+TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
     TempDir dir;
     Preview pv;
-    pv.AddPage();
-    pv.DocInfoSet("Author", "Ann");
+    pv.AddPage(); pv.DocInfoSet("Author", "Ann");
     const cDocument* before = &pv.document();
     const std::string absent = dir.file("absent.xml"), broken = dir.file("broken.xml");
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(absent); }),
@@ -375,17 +267,20 @@ TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWas) {
     ASSERT_FALSE(PassesXmllint(broken));  // broken for a parser nobody here wrote too
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(broken); }),
                 IsError(-98, "Kalder", kCannotLoad + broken + ": Start-end tags mismatch at line 4, column 3"));
+    EXPECT_TRUE(errorOf([&] { pv.LoadXML("<Document>\n<Pages>\n</Document>"); }));
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(""); }), IsError(-69, "Kalder", "The filename is missing"));
     EXPECT_THAT(errorOf([&] { pv.SaveXML(""); }), IsError(-69, "Kalder", "The filename is missing"));
     EXPECT_EQ(&pv.document(), before);
-    EXPECT_EQ(pv.TotalPages(), 2);
-    EXPECT_EQ(pv.DocInfoGet("Author"), "Ann");
+    EXPECT_EQ(pv.DocInfoGet("Author") + " " + std::to_string(pv.TotalPages()), "Ann 2");
 
     const std::string type16 = dir.file("type16.xml");  // well-formed, but an unknown element
     writeFile(type16, "<?xml version=\"1.0\"?>\n" + withElementType(" Type=\"16\""));
     ASSERT_TRUE(PassesXmllint(type16));
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(type16); }), IsError(-98, "Kalder", kCannotLoad + "Unknown element"));
     EXPECT_THAT(pageKeys(pv.document()), ElementsAre("P"));
+    EXPECT_TRUE(errorOf([&] { pv.LoadXML("<Report/>"); }));
+    EXPECT_EQ(pv.TotalPages(), 0);
+    EXPECT_EQ(pv.GetAllStyles(), "Normal/Heading1/Heading2/Heading3/Heading4/Heading5");
 }
 
 TEST(Files, SaveReplacesAFileAndAFailedSaveLeavesWhatWasThere) {
@@ -418,85 +313,56 @@ TEST(Files, SaveReplacesAFileAndAFailedSaveLeavesWhatWasThere) {
     EXPECT_THAT(dir.entries(), ElementsAre("doc.xml"));
 }
 
-// Save -> load -> save
-
-TEST(RoundTrip, SaveLoadSaveGivesTheSameFileAndTheSameString) {
-    TempDir dir;
-    Preview pv;
-    buildRichDocument(pv);
-    const std::string first = dir.file("first.xml"), second = dir.file("second.xml");
-    pv.SaveXML(first);
-    ASSERT_TRUE(PassesXmllint(first));
-    Preview loaded;
-    loaded.LoadXMLFromFile(first);
-    loaded.SaveXML(second);
-    EXPECT_TRUE(PassesXmllint(second));
-    EXPECT_EQ(readFile(second), readFile(first));
-
-    const std::string text = pv.SaveXMLString();
-    writeFile(dir.file("text.xml"), text);
-    ASSERT_TRUE(PassesXmllint(dir.file("text.xml")));
-    EXPECT_THAT(text, StartsWith("<Document>"));
-    // The string form carries what the file form does.
-    EXPECT_EQ(raw(parse(readFile(first)).document_element()), raw(parse(text).document_element()));
-    Preview fromString;
-    fromString.LoadXML(text);
-    EXPECT_EQ(fromString.SaveXMLString(), text);
-}
-
-// What the bytes alone do not show: the position, the turned user sheet, and the running
-// style rebuilt from the recorded changes.
-TEST(RoundTrip, TheLoadedDocumentHasWhatWasSaved) {
-    Preview pv;
-    buildRichDocument(pv);
-    Preview loaded;
-    loaded.LoadXML(pv.SaveXMLString());
-    EXPECT_EQ(test::state(loaded), test::state(pv));
-    EXPECT_EQ(test::state(loaded).substr(0, 87),
-              "Page 2/wholepage 100,-200\nPage 2: size 42 5000 x 10000 no 2/1 margins 0 0 0 0 bands 0 0");
-    EXPECT_EQ(pageKeys(loaded.document()), pageKeys(pv.document()));
-    for (const auto& original : pv.document().pages()) {
-        auto copy = loaded.document().pages().Item(original->Key);
-        EXPECT_EQ(pageText(*copy), pageText(*original));
-        for (const auto& f : original->Frames()) {
-            if (f->Elements().Count() == 0) continue;
-            // Numbers are written with 15 significant digits, so 1/3 comes back rounded to them.
-            cStyle running = copy->Frames().Item(f->Key)->CurrentStyle;
-            EXPECT_NEAR(running.LeadingVal, f->CurrentStyle.LeadingVal, 1e-14) << f->Key;
-            running.LeadingVal = f->CurrentStyle.LeadingVal;
-            EXPECT_EQ(running, f->CurrentStyle) << f->Key;
-        }
+// Save -> load -> save gives the same bytes, through a file and through a string, in the run's
+// locale and under a "," one; the running style rebuilt from the recorded changes, which the
+// bytes do not hold, is compared too.
+TEST(RoundTrip, SaveLoadSaveGivesTheSameFileTheSameStringAndTheSameDocumentWhateverTheMark) {
+    for (const char* locale : {"", test::kCommaLocale}) {
+        SCOPED_TRACE(locale);
+        std::optional<test::ScopedLocale> numeric;
+        if (*locale) numeric.emplace(locale);
+        ASSERT_TRUE(!numeric || (numeric->ok() && decimalMark() == ','));
+        TempDir dir;
+        Preview pv;
+        test::buildRichDocument(pv);
+        const std::string first = dir.file("first.xml"), second = dir.file("second.xml");
+        pv.SaveXML(first);
+        ASSERT_TRUE(PassesXmllint(first));
+        for (const char* item : {"<FontSize>206.6</FontSize>", "<LeadingVal>2.75</LeadingVal>", "<FontSize>210<"})
+            EXPECT_THAT(readFile(first), HasSubstr(withMark(item)));
+        Preview loaded;
+        loaded.LoadXMLFromFile(first);
+        loaded.SaveXML(second);
+        EXPECT_TRUE(PassesXmllint(second));
+        EXPECT_EQ(readFile(second), readFile(first));
+        EXPECT_EQ(test::state(loaded), test::state(pv));
+        EXPECT_EQ(test::state(loaded).substr(0, 87),
+                  "Page 2/wholepage 100,-200\nPage 2: size 42 5000 x 10000 no 2/1 margins 0 0 0 0 bands 0 0");
+        for (const auto& original : pv.document().pages())
+            for (const auto& f : original->Frames()) {
+                if (f->Elements().Count() == 0) continue;
+                // Numbers are written with 15 significant digits, so 1/3 comes back rounded to them.
+                cStyle running = loaded.document().pages().Item(original->Key)->Frames().Item(f->Key)->CurrentStyle;
+                EXPECT_NEAR(running.LeadingVal, f->CurrentStyle.LeadingVal, 1e-14) << f->Key;
+                running.LeadingVal = f->CurrentStyle.LeadingVal;
+                EXPECT_EQ(running, f->CurrentStyle) << f->Key;
+            }
+        const std::string text = pv.SaveXMLString();
+        writeFile(dir.file("text.xml"), text);
+        ASSERT_TRUE(PassesXmllint(dir.file("text.xml")));
+        EXPECT_THAT(text, StartsWith("<Document>"));
+        // The string form carries what the file form does.
+        EXPECT_EQ(raw(parse(readFile(first)).document_element()), raw(parse(text).document_element()));
+        Preview fromString;
+        fromString.LoadXML(text);
+        EXPECT_EQ(fromString.SaveXMLString(), text);
     }
 }
 
-TEST(CommaLocale, NumbersAreWrittenWithACommaAndReadBack) {
-    test::ScopedLocale numeric(test::kCommaLocale);
-    ASSERT_TRUE(numeric.ok());
-    ASSERT_EQ(decimalMark(), ',');
-    TempDir dir;
-    Preview pv;
-    pv.LeadingVal(1.5);
-    pv.ModifyStyle("Normal", "FontSize", 10.33);
-    pv.ModifyStyle("Normal", "Val", 0.25);
-    const std::string file = dir.file("comma.xml");
-    pv.SaveXML(file);
-    ASSERT_TRUE(PassesXmllint(file));
-    const std::string text = readFile(file);
-    EXPECT_THAT(text, HasSubstr("<LeadingVal>1,5</LeadingVal>"));
-    EXPECT_THAT(text, HasSubstr("<LeadingVal>0,25</LeadingVal>"));
-    EXPECT_THAT(text, HasSubstr("<FontSize>206,6</FontSize>"));
-    Preview loaded;
-    loaded.LoadXMLFromFile(file);
-    EXPECT_DOUBLE_EQ(loaded.LeadingVal(), 1.5);
-    EXPECT_FLOAT_EQ(loaded.document().NamedStyles.find("Normal")->FontSize, 206.6f);
-    EXPECT_DOUBLE_EQ(loaded.document().NamedStyles.find("Normal")->LeadingVal, 0.25);
-    EXPECT_THAT(loaded.GetStyle("Normal"), HasSubstr("; Size: 10,3;"));
-}
-
-// Element kinds that have no class here keep their XML as it was read: items of every shape
-// (numbers, markup characters, an empty item, blanks only, nested elements with attributes).
-
-TEST(ElementKinds, WithoutAClassKeepTheirXmlThroughAStringAFileAndATemplateCopy) {
+// Element kinds that have no class here keep their XML as it was read, through a document load,
+// a template copy and a file: items of every shape (numbers, markup characters, an empty item,
+// blanks only, nested elements with attributes).
+TEST(ElementKinds, WithoutAClassKeepTheirXmlThroughALoadATemplateCopyAndAFile) {
     const std::string items =
         "<xPos>10</xPos><Text>&lt;b&gt;Fish &amp; \"chips\"&lt;/b&gt;</Text><FilNam></FilNam>"
         "<PixData>89504E470D0A1A0A</PixData><Blank>   </Blank>"
@@ -504,35 +370,25 @@ TEST(ElementKinds, WithoutAClassKeepTheirXmlThroughAStringAFileAndATemplateCopy)
         "<Control Type=\"TextBox\"/><Group><Depth>2</Depth></Group></Form>";
     // One element of each kind that has no class; the drawn form (6) is one, whatever others gain.
     ASSERT_FALSE(ElementFactory::instance().has(ekWindowsForm));
-    std::string elements, kinds;
-    for (std::int32_t kind = 1; kind <= 14; ++kind) {
-        if (ElementFactory::instance().has(kind)) continue;
-        kinds += " " + std::to_string(kind);
-        elements += "<Element Key=\"El " + std::to_string(kind) + "\" Type=\"" + std::to_string(kind) + "\">" + items +
-                    "</Element>";
-    }
+    std::string elements;
+    for (std::int32_t kind = 1; kind <= 14; ++kind)
+        if (!ElementFactory::instance().has(kind))
+            elements += "<Element Key=\"El " + std::to_string(kind) + "\" Type=\"" + std::to_string(kind) + "\">" +
+                        items + "</Element>";
     elements = "<Elements>" + elements + "<Element Key=\"Empty\" Type=\"6\"/></Elements>";
-    const std::string expected = raw(parse(elements).document_element());
     Preview pv;
     pv.LoadXML("<Document><Pages><Page Key=\"Page 1\"><Frames><Frame Key=\"inside\"><FrameType>1</FrameType></Frame>"
                "<Frame Key=\"Box\">" + elements + "</Frame></Frames></Page></Pages></Document>");
-    std::string loadedKinds;
-    for (const auto& e : pv.document().pages().Item(1)->Frames().Item("Box")->Elements())
-        loadedKinds += " " + std::to_string(e->ElementType());
-    EXPECT_EQ(loadedKinds, kinds + " 6");
-    auto boxElements = [](const pugi::xml_document& dom, const char* page) {
-        return raw(dom.document_element().child("Pages").find_child_by_attribute("Page", "Key", page)
-                       .child("Frames").find_child_by_attribute("Frame", "Key", "Box").child("Elements"));
-    };
-    EXPECT_EQ(boxElements(parse(pv.SaveXMLString()), "Page 1"), expected);
     pv.CurrentPage("Page 1");
     ASSERT_EQ(pv.AddPageTemplate(), "Page 2");
     TempDir dir;
     pv.SaveXML(dir.file("kinds.xml"));
     ASSERT_TRUE(PassesXmllint(dir.file("kinds.xml")));
     const pugi::xml_document out = parse(readFile(dir.file("kinds.xml")));
-    EXPECT_EQ(boxElements(out, "Page 1"), expected);
-    EXPECT_EQ(boxElements(out, "Page 2"), expected);
+    for (const char* page : {"Page 1", "Page 2"})
+        EXPECT_EQ(raw(out.document_element().child("Pages").find_child_by_attribute("Page", "Key", page)
+                          .child("Frames").find_child_by_attribute("Frame", "Key", "Box").child("Elements")),
+                  raw(parse(elements).document_element())) << page;
 }
 
 }  // namespace

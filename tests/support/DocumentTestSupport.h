@@ -5,18 +5,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <iterator>
-#include <ostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,13 +32,9 @@ namespace kalder::test {
 class TempDir {
 public:
     TempDir() {
-        static int counter = 0;
-        namespace fs = std::filesystem;
-        for (;;) {
-            path_ = fs::temp_directory_path() /
-                    ("kalder-doc-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-            if (fs::create_directory(path_)) break;
-        }
+        std::string name = (std::filesystem::temp_directory_path() / "kalder-doc-XXXXXX").string();
+        if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make " + name);
+        path_ = name;
     }
     ~TempDir() {
         std::error_code ec;
@@ -100,18 +95,6 @@ inline std::vector<std::string> pageKeys(const cDocument& doc) {
     return keys;
 }
 
-inline std::vector<std::string> frameKeys(const cPage& page) {
-    std::vector<std::string> keys;
-    for (const auto& f : page.Frames()) keys.push_back(f->Key);
-    return keys;
-}
-
-inline std::vector<std::string> elementKeys(const cFrame& frame) {
-    std::vector<std::string> keys;
-    for (const auto& e : frame.Elements()) keys.push_back(e->Key());
-    return keys;
-}
-
 // "key type (x, y) width x height", the border when shown, then the element keys in brackets.
 inline std::string frameText(const cFrame& f) {
     std::ostringstream out;
@@ -151,7 +134,8 @@ inline std::string pageText(Preview& pv, const std::string& key) { return pageTe
 // The current page, frame and position as the document holds them.
 inline std::string where(Preview& pv) {
     const cDocument& d = pv.document();
-    return d.CurrentPage() + "/" + d.CurrentFrame() + " " + std::to_string(d.CurrentX) + "," + std::to_string(d.CurrentY);
+    return d.CurrentPage() + "/" + d.CurrentFrame() + " " + std::to_string(d.CurrentX) + "," +
+           std::to_string(d.CurrentY);
 }
 
 // Where the builder stands, then the current page.
@@ -169,17 +153,6 @@ inline std::string onPreview(const std::function<void(Preview&)>& build) {
     Preview pv;
     build(pv);
     return state(pv);
-}
-
-// A row whose run answers a text that must equal the expected one exactly.
-struct TextRow {
-    const char* name;
-    std::function<std::string()> run;
-    std::string expected;
-};
-
-inline void checkTextRows(std::initializer_list<TextRow> rows) {
-    forEachRow<TextRow>(rows, [](const TextRow& r) { EXPECT_EQ(r.run(), r.expected); });
 }
 
 }  // namespace kalder::test
