@@ -79,9 +79,7 @@ std::string jobAttribute(const fs::path& file, const std::string& attribute) {
 // Prints `pv` on `printer` under a job title of its own and returns the file of the job.
 fs::path printJob(Preview& pv, const std::string& printer = "KalderPDF") {
     const std::string title = uniqueJobTitle();
-    pv.PrintJobTitle(title);
-    pv.SetPrinter(printer);
-    pv.EndDocument(prOTPrinter);
+    pv.PrintJobTitle(title), pv.SetPrinter(printer), pv.EndDocument(prOTPrinter);
     fs::path file = waitForJobFile(title);
     EXPECT_FALSE(file.empty()) << "no PDF for job " << title << " in " << cupsOutputFolder();
     return file;
@@ -137,10 +135,7 @@ std::string markers(const fs::path& pdf) {
 void buildMarkedPages(Preview& pv, int count) {
     for (int n = 1; n <= count; ++n) {
         if (n > 1) pv.AddPage();
-        pv.CurrentFrame("WholePage");
-        pv.FillStyle(0);
-        pv.FillColor(0);
-        pv.LineColor(0);
+        pv.CurrentFrame("WholePage"), pv.FillStyle(0), pv.FillColor(0), pv.LineColor(0);
         const int x = 1440 + (n - 1) * 720;
         pv.DrawLine(x, 1440, x + 576, 1440 + 576, prLBBoxFill);
     }
@@ -208,9 +203,7 @@ TEST_F(CupsPrint, LandscapePagesArriveTurnedUnlessForcedPortrait) {
             pv->FillColor(0);
             pv->DrawLine(1440, 1440, 1440 * 6, 1440 + 720, prLBBoxFill);
         }
-    forced.OrientOpt(prOOPortrait);
-    forced.PagesOpt(prPORange);
-    forced.PageRange("2");
+    forced.OrientOpt(prOOPortrait), forced.PagesOpt(prPORange), forced.PageRange("2");
     const auto turned = sheetsOf(printJob(asIs));
     const auto upright = sheetsOf(printJob(forced));
     ASSERT_EQ(turned.size(), 2u);
@@ -257,8 +250,7 @@ TEST_F(CupsPrint, ThePrintersListsMetricsAndRuns) {
     // height a printer is assumed to have (15,363), inside the one this printer reports (16,440).
     Preview clip;
     clip.outputSettings().currentPrinter = "KalderPDF";
-    clip.CurrentFrame("WholePage");
-    clip.AddTextAt("Near the bottom", 1440, 16000, prALLeft, prASNone);
+    clip.CurrentFrame("WholePage"), clip.AddTextAt("Near the bottom", 1440, 16000, prALLeft, prASNone);
     const std::string base = (fs::temp_directory_path() / "kalder-clip-").string();
     clip.ExportBMP(base);
     const QImage image(QString::fromStdString(base + "1.bmp"));

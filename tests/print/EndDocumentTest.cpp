@@ -31,11 +31,8 @@ TEST(EndDocument, NewPreviewSettingsAndThePaperOfAPage) {
                      pv.ShowPaperSizeSelection(), pv.ShowPrinterSetup(), pv.ShowExportList()),
               joined(true, true, true, true, true, 255));
     // The paper of a page, which leaves the document's own untouched.
-    pv.AddPage();
-    pv.PaperBin(prBNManual, "Page 2");
-    pv.PaperSize(prPSLetter, "Page 2");
-    pv.PaperBin(prBNLower, "No such page");
-    pv.SetPrinter("Office");
+    pv.AddPage(), pv.PaperBin(prBNManual, "Page 2"), pv.PaperSize(prPSLetter, "Page 2");
+    pv.PaperBin(prBNLower, "No such page"), pv.SetPrinter("Office");
     EXPECT_EQ(joined(pv.PaperBin("Page 2"), pv.PaperSize("Page 2"), pv.PaperBin(), pv.PaperSize(),
                      pv.PaperBin("No such page"), pv.PrinterName()),
               joined(prBNManual, prPSLetter, prBNAuto, prPSA4, prBNAuto, "Office"));
@@ -76,8 +73,7 @@ TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
         }, [&](const FileRow& row) {
             Counted c;
             const fs::path file = dir.path / row.file;
-            c.pv.Output(prOTStructured);
-            c.pv.OutputFile(file.string());
+            c.pv.Output(prOTStructured), c.pv.OutputFile(file.string());
             const auto error = errorOf([&] { c.pv.EndDocument(row.thisOutput); });
             if (*row.error) {
                 ASSERT_TRUE(error.has_value());
@@ -112,13 +108,10 @@ TEST(EndDocument, DefaultOutputShowsThePreviewWindowThenEvents) {
     c.pv.GenerateEndPrint();  // nothing was printed or exported yet
     EXPECT_EQ(c.complete, 0);
     c.pv.outputSettings().outputDone = true;
-    c.pv.GenerateEndPrint();
-    c.pv.GeneratePrintCancel();
-    c.pv.GenerateCustomButton();
+    c.pv.GenerateEndPrint(), c.pv.GeneratePrintCancel(), c.pv.GenerateCustomButton();
     EXPECT_EQ(joined(c.complete, c.cancel, c.custom), "1|1|1|");
     Preview silent;  // no handlers: nothing happens
-    silent.GenerateCustomButton();
-    silent.GeneratePrintCancel();
+    silent.GenerateCustomButton(), silent.GeneratePrintCancel();
     silent.outputSettings().outputDone = true;
     silent.GenerateEndPrint();
 }

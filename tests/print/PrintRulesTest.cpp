@@ -162,8 +162,7 @@ TEST(PrintRun, DrawsThePlannedSheetsInOrder) {
             Preview pv;
             for (std::size_t n = 1; n <= row.pages.size(); ++n) {
                 if (n > 1) pv.AddPage();
-                pv.Orientation(row.pages[n - 1]);
-                pv.AddTextAt("page " + std::to_string(n), 1440, 1440);
+                pv.Orientation(row.pages[n - 1]), pv.AddTextAt("page " + std::to_string(n), 1440, 1440);
             }
             RecordingPrintDevice device;
             device.failAtSheet = row.failAtSheet;

@@ -53,18 +53,13 @@ TEST_F(PrinterSetupDialog, ControlsCarryTheirNamesAndResolvedCaptions) {
     pv.ShowExportList(prELPDF + prELRTF);
     frmPrinterSetup onlyTwo(pv, 1);
     EXPECT_EQ(comboItems(child<QComboBox>(onlyTwo, "cbFile")), "RTF file=1, PDF file=31");
-    pv.ShowExportList(255);
-    pv.OutputFileType(prELJPEG + prELStructured);
+    pv.ShowExportList(255), pv.OutputFileType(prELJPEG + prELStructured);
     frmPrinterSetup byType(pv, 1);
     EXPECT_EQ(comboItems(child<QComboBox>(byType, "cbFile")), "Structured file=0, JPeg=127");
 }
 
 TEST_F(PrinterSetupDialog, OpensOnTheDocumentsSettings) {
-    pv.OrientOpt(prOOLandscape);
-    pv.Collate(false);
-    pv.Copies(4);
-    pv.PagesOpt(prPORange);
-    pv.PageRange("2");
+    pv.OrientOpt(prOOLandscape), pv.Collate(false), pv.Copies(4), pv.PagesOpt(prPORange), pv.PageRange("2");
     pv.outputSettings().outputDone = true;
     frmPrinterSetup dialog(pv, 1);
     // Always opens on all pages.
@@ -74,12 +69,8 @@ TEST_F(PrinterSetupDialog, OpensOnTheDocumentsSettings) {
     EXPECT_EQ(child<QLineEdit>(dialog, "tbPages").text() + "|" + child<QLineEdit>(dialog, "tbCopies").text(), "|4");
     EXPECT_FALSE(pv.outputSettings().outputDone);  // opening clears it
     // Settings that hide and disable controls.
-    pv.OrientOpt(prOOAsIs);
-    pv.ShowPrintToFile(false);
-    pv.ShowPrintOrientation(false);
-    pv.ShowPrintOrientationAsPreview(false);
-    pv.ShowPaperSizeSelection(false);
-    pv.ShowPrinterSetup(false);
+    pv.OrientOpt(prOOAsIs), pv.ShowPrintToFile(false), pv.ShowPrintOrientation(false);
+    pv.ShowPrintOrientationAsPreview(false), pv.ShowPaperSizeSelection(false), pv.ShowPrinterSetup(false);
     pv.AllowPrinterDialog(false);
     frmPrinterSetup hidden(pv, 1);
     EXPECT_EQ(describe(hidden, {"chkFile", "cbFile", "tbFile", "pictFile", "frameOrientation", "optAsIs", "framePaper",
@@ -157,9 +148,7 @@ TEST_F(PrinterSetupDialog, EndDocumentCancelledInTheDialogOrDirect) {
               "1|0|2|0|");
     // Direct printing acts without waiting for a button.
     test::TempFolder folder;
-    pv.DirectPrinting(true);
-    pv.SetPrintToFile(true);
-    pv.OutputFile((folder.path / "direct.xml").string());
+    pv.DirectPrinting(true), pv.SetPrintToFile(true), pv.OutputFile((folder.path / "direct.xml").string());
     pv.EndDocument(prOTPrinterDialog);
     EXPECT_TRUE(fs::exists(folder.path / "direct.xml"));
     EXPECT_EQ(counted.complete * 10 + pv.TotalPages(), 11);  // exported, so the document was reset

@@ -26,10 +26,7 @@ inline void buildPages(Preview& pv, const std::vector<std::vector<std::string>>&
     pv.AddFirstPage("1 in", "1 in", "1 in", "1 in");
     for (std::size_t n = 0; n < texts.size(); ++n) {
         if (n > 0) pv.AddPage("1 in", "1 in", "1 in", "1 in");
-        pv.FontName("Arial");
-        pv.FontSize(12);
-        pv.FontBold(false);
-        pv.FontUnderline(false);
+        pv.FontName("Arial"), pv.FontSize(12), pv.FontBold(false), pv.FontUnderline(false);
         for (const std::string& line : texts[n]) pv.AddTextAt(line);
     }
 }

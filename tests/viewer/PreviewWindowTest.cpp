@@ -225,8 +225,7 @@ TEST_F(PreviewWindowTest, ShowSettingsApplyAtOnce) {
                       "CUSTOM First Previous Next Last Mail|Copy CUSTOM Mail|"
                       "Zoom UnZoom ComboZoom 100Pc PageWidth 2Pages CUSTOM Mail|CUSTOM Mail|");
     EXPECT_EQ(shown(false), "Mail");
-    pv.ShowPrintButton(false);
-    pv.ShowFindButton(false);
+    pv.ShowPrintButton(false), pv.ShowFindButton(false);
     test::sendKey(w.pageView(), Qt::Key_F, Qt::ControlModifier);  // hidden with the find button
     EXPECT_EQ(w.findDialog(), nullptr);
     QPointer<QTimer> waiting = test::whenModalOpens([&](QWidget& modal) { opened = modal.objectName(); });
@@ -236,14 +235,12 @@ TEST_F(PreviewWindowTest, ShowSettingsApplyAtOnce) {
     EXPECT_TRUE(opened.isEmpty());
     w.action("CUSTOM")->trigger();
     EXPECT_EQ(custom, 1);
-    pv.ShowToolbar(false);
-    pv.ShowStatusBarIcon(false);
+    pv.ShowToolbar(false), pv.ShowStatusBarIcon(false);
     EXPECT_EQ((std::vector<bool>{w.toolbar().isVisible(), w.iconPanel().isVisible(), w.pagePanel().isVisible()}),
               (std::vector<bool>{false, false, true}));
     pv.ShowStatusBar(false);
     EXPECT_FALSE(w.statusBar()->isVisible());
-    pv.Caption("Invoice 42");
-    pv.RightToLeft(true);
+    pv.Caption("Invoice 42"), pv.RightToLeft(true);
     EXPECT_EQ(w.windowTitle(), "Invoice 42");
     EXPECT_EQ(w.layoutDirection(), Qt::RightToLeft);
 }
@@ -308,8 +305,7 @@ TEST_F(PreviewWindowTest, ModelessShowReturnsAtOnceModalWhenClosed) {
     ASSERT_TRUE(w && w->isVisible());
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
     w->close();
-    pv.Modal(true);
-    pv.WindowState(prMaximized);
+    pv.Modal(true), pv.WindowState(prMaximized);
     std::string seen;
     QTimer::singleShot(0, [&] {
         w = pv.windowSettings().open.window;

@@ -69,8 +69,7 @@ TEST_F(WindowShots, AtOneHundredPercentInTwoPagesAndWithThePrintableFrame) {
 TEST(PageCache, BandsDrawnApartMakeTheWholePage) {
     ensureWidgetApplication();
     Preview pv;
-    pv.AddFirstPage("0.5 in", "0.5 in", "0.5 in", "0.5 in");
-    pv.FontName("Arial");
+    pv.AddFirstPage("0.5 in", "0.5 in", "0.5 in", "0.5 in"), pv.FontName("Arial");
     for (int i = 0; i < 60; ++i) {
         // Sizes from small to tall, so that glyphs and boxes cross every band edge.
         pv.FontSize(6 + i % 5 * 6);
