@@ -30,7 +30,8 @@ protected:
         std::string box;
         QPointer<QTimer> waiting = test::whenModalOpens([&](QWidget& modal) {
             if (auto* m = qobject_cast<QMessageBox*>(&modal))
-                box = (m->windowTitle() + ": " + m->text() + (m->icon() == QMessageBox::Warning ? " (!)" : "")).toStdString();
+                box = (m->windowTitle() + ": " + m->text() + (m->icon() == QMessageBox::Warning ? " (!)" : ""))
+                          .toStdString();
             modal.close();
         });
         act();
