@@ -2,36 +2,25 @@
 // run (pages, repetitions, printer copies, orientation changes, sheet breaks) and its drawing
 // on a recording device, the file kinds print-to-file offers, and the printer metrics from
 // what a printer reports.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
+#include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "kalder/Enums.h"
 #include "print/ExportKinds.h"
 #include "print/PageRange.h"
+#include "print/PrintDevice.h"
 #include "print/PrintPlan.h"
 #include "print/PrintRun.h"
 #include "print/PrinterGeometry.h"
-#include "support/ErrorMatchers.h"
 #include "support/Printing.h"
-#include "support/TableTest.h"
 
 using namespace kalder;
 using namespace kalder::test;
 
 namespace {
 
-struct RangeRow {
-    const char* name;
-    std::string text;
-    std::vector<std::int16_t> expected;
-};
-
 TEST(PageRange, ParsesTheListsPeopleType) {
-    forEachRow<RangeRow>(
-        {
+    struct RangeRow { const char* name; std::string text; std::vector<std::int16_t> expected; };
+    forEachRow<RangeRow>({
             {"items and a range", "1,3,5-12", {1, 3, 5, 6, 7, 8, 9, 10, 11, 12}},
             {"order is kept", "9,1,4-5", {9, 1, 4, 5}}, {"duplicates are kept", "2,2", {2, 2}},
             {"reversed range adds nothing", "5-3", {}}, {"single-page range", "4-4", {4}},
@@ -44,24 +33,13 @@ TEST(PageRange, ParsesTheListsPeopleType) {
             {"one past 16 bits is dropped", "32768,2", {2}},
             {"range ending past 16 bits is dropped", "32766-40000,1", {1}},
             {"range starting past 16 bits is dropped", "99999-2,3", {3}},
-        },
-        [](const RangeRow& row) { EXPECT_EQ(parsePageRange(row.text), row.expected); });
-}
-
-struct NumberRow {
-    const char* name;
-    std::string text;
-    int expected;
-};
-
-TEST(PageRange, CurrentPageIsTheLeadingNumber) {
-    forEachRow<NumberRow>(
-        {
+        }, [](const RangeRow& row) { EXPECT_EQ(parsePageRange(row.text), row.expected); });
+    struct NumberRow { const char* name; std::string text; int expected; };
+    forEachRow<NumberRow>({
             {"plain", "3", 3}, {"blanks first", " \t 12", 12}, {"text after", "7abc", 7}, {"list", "4,5", 4},
             {"empty", "", 0}, {"no number", "x2", 0}, {"negative", "-2", -2}, {"plus sign", "+5", 5},
             {"largest", "2147483647", 2147483647}, {"one past the largest", "2147483648", 0},
-        },
-        [](const NumberRow& row) { EXPECT_EQ(leadingPageNumber(row.text), row.expected); });
+        }, [](const NumberRow& row) { EXPECT_EQ(leadingPageNumber(row.text), row.expected); });
 }
 
 constexpr int P = prORPortrait;
@@ -82,28 +60,18 @@ std::string outline(const PrintPlan& plan) {
 cPrinterStyle style(int pagesOpt, int copies = 1, bool collate = true, std::string range = {}, int oddEven = prOEBoth,
                     int orientOpt = prOOAsIs) {
     cPrinterStyle s;
-    s.PagesOpt = pagesOpt;
-    s.Copies = copies;
-    s.Collate = collate;
-    s.PageRange = std::move(range);
-    s.OddEven = oddEven;
-    s.OrientOpt = orientOpt;
+    s.PagesOpt = pagesOpt, s.Copies = copies, s.Collate = collate, s.PageRange = std::move(range);
+    s.OddEven = oddEven, s.OrientOpt = orientOpt;
     return s;
 }
 
 std::vector<std::int32_t> portrait(int pages) { return std::vector<std::int32_t>(pages, P); }
 
-struct PlanRow {
-    const char* name;
-    cPrinterStyle settings;
-    std::vector<std::int32_t> pages;  // the orientation of each page
-    const char* sheets;
-    int printerCopies = 1;
-};
-
 TEST(PrintPlan, SheetsCopiesAndOrientations) {
-    forEachRow<PlanRow>(
-        {
+    // The orientation of each page, then the sheets.
+    struct PlanRow { const char* name; cPrinterStyle settings; std::vector<std::int32_t> pages; const char* sheets;
+                     int printerCopies = 1; };
+    forEachRow<PlanRow>({
             {"all pages once", style(prPOAll), portrait(3), "1P! 2P+ 3P+"},
             {"two copies collated: the printer copies", style(prPOAll, 2, true), portrait(3), "1P! 2P+ 3P+", 2},
             {"two copies uncollated: each page twice in a row", style(prPOAll, 2, false), portrait(3),
@@ -133,8 +101,7 @@ TEST(PrintPlan, SheetsCopiesAndOrientations) {
             // Pages 1 and 3 are landscape, page 2 portrait: printing 1 then 3 needs no change.
             {"orientation compares with the previous sheet", style(prPORange, 1, true, "1,3"), {L, P, L},
              "1L!_ 3L+_"},
-        },
-        [](const PlanRow& row) {
+        }, [](const PlanRow& row) {
             const PrintPlan plan = planPrintRun(row.settings, row.pages);
             EXPECT_EQ(outline(plan), row.sheets);
             EXPECT_EQ(plan.printerCopies, row.printerCopies);
@@ -142,46 +109,75 @@ TEST(PrintPlan, SheetsCopiesAndOrientations) {
         });
 }
 
-struct RunRow {
-    const char* name;
-    cPrinterStyle settings;
-    std::vector<std::int32_t> pages;  // page n, in this orientation, prints "page n"
-    int failAtSheet;
-    const char* outline;  // the sheets with the texts on each, then how the job ended
+// A print device that records sheets and orientation changes into the same stream as the
+// drawing calls, and can fail at a given sheet.
+class RecordingPrintDevice final : public PrintDevice {
+public:
+    RecordingDrawTarget target;
+    int failAtSheet = 0, sheets = 0;
+    bool finished = false, aborted = false, landscape = false;
+
+    void setOrientation(std::int32_t o) override {
+        landscape = o == prORLandscape;
+        target.calls.push_back("Orientation " + std::to_string(o));
+    }
+    DrawTarget& startSheet() override {
+        if (++sheets == failAtSheet) throw AutomationError(482, "Kalder", "Printer error");
+        target.calls.push_back("Sheet");
+        return target;
+    }
+    PrinterGeometry geometry() const override {
+        // 600 dpi, 50 pixels (120 twips) unprintable at the left and 25 (60 twips) at the top.
+        return PrinterGeometry{600, 600, 50, 25, landscape ? 290.0 : 200.0, landscape ? 200.0 : 290.0, landscape};
+    }
+    void finish() override { finished = true; }
+    void abort() noexcept override { aborted = true; }
+
+    // The sheets as the texts printed on each ("" for an empty line), the orientation changes
+    // between them, then how the job ended.
+    std::string outline() const {
+        std::string out;
+        for (const std::string& c : target.calls) {
+            if (c == "Sheet" || c.rfind("Orientation", 0) == 0) out += (out.empty() ? "" : " | ") + c;
+            else if (c.rfind("Print ", 0) == 0) out += " '" + c.substr(6) + "'";
+        }
+        return out + (finished ? " | finished" : "") + (aborted ? " | aborted" : "");
+    }
 };
 
 TEST(PrintRun, DrawsThePlannedSheetsInOrder) {
-    forEachRow<RunRow>(
-        {
+    // Page n, in its orientation, prints "page n".
+    struct RunRow { const char* name; cPrinterStyle settings; std::vector<std::int32_t> pages; int failAtSheet;
+                    const char* outline; };
+    forEachRow<RunRow>({
             {"uncollated copies, orientation set where it changes", style(prPOAll, 2, false), {P, L, P}, 0,
              "Orientation 1 | Sheet 'page 1' | Sheet 'page 1' | Orientation 2 | Sheet 'page 2' | Sheet 'page 2' | "
              "Orientation 1 | Sheet 'page 3' | Sheet 'page 3' | finished"},
             // The empty line makes an empty page still feed a sheet.
             {"a selection prints an empty line on each sheet", style(prPORange, 1, true, "2,1"), {P, P}, 0,
              "Orientation 1 | Sheet 'page 2' '' | Sheet 'page 1' '' | finished"},
-            {"a failing printer abandons the job", style(prPOAll), {P, P, P}, 2, "Orientation 1 | Sheet 'page 1' | aborted"},
-        },
-        [](const RunRow& row) {
+            {"a failing printer abandons the job", style(prPOAll), {P, P, P}, 2,
+             "Orientation 1 | Sheet 'page 1' | aborted"},
+        }, [](const RunRow& row) {
             Preview pv;
             for (std::size_t n = 1; n <= row.pages.size(); ++n) {
                 if (n > 1) pv.AddPage();
-                pv.Orientation(row.pages[n - 1]);
-                pv.AddTextAt("page " + std::to_string(n), 1440, 1440);
+                pv.Orientation(row.pages[n - 1]), pv.AddTextAt("page " + std::to_string(n), 1440, 1440);
             }
             RecordingPrintDevice device;
             device.failAtSheet = row.failAtSheet;
             PrinterMetrics metrics;
-            const auto error =
-                errorOf([&] { executePrintPlan(planPrintRun(row.settings, row.pages), pv.document(), device, metrics); });
-            EXPECT_EQ(device.outline() + (device.finished ? " | finished" : "") + (device.aborted ? " | aborted" : ""),
-                      row.outline);
+            const PrintPlan plan = planPrintRun(row.settings, row.pages);
+            const auto error = errorOf([&] { executePrintPlan(plan, pv.document(), device, metrics); });
+            EXPECT_EQ(device.outline(), row.outline);
             if (row.failAtSheet) EXPECT_THAT(error, IsError(482, "Kalder", "Printer error"));
             // Printer mode with the device's margins: the text one inch in from the inside
             // frame is at the frame's left plus 1440, less the margin.
             EXPECT_EQ(metrics, (PrinterMetrics{2.4, 2.4, 120, 60, 11338, 16440}));
             const auto x = device.target.callsStartingWith("CurrentX");
             ASSERT_FALSE(x.empty());
-            EXPECT_EQ(x.front(), "CurrentX " + std::to_string(pv.document().pages().Item(1)->PageInsideLeft + 1440 - 120));
+            EXPECT_EQ(x.front(),
+                      "CurrentX " + std::to_string(pv.document().pages().Item(1)->PageInsideLeft + 1440 - 120));
         });
 }
 
@@ -192,48 +188,28 @@ std::string entries(int mask) {
     return out;
 }
 
-struct ListRow {
-    const char* name;
-    int mask;
-    std::string entries;  // each as its entry, item data and extension
-};
-
-TEST(ExportKinds, OfferedInTheirOrder) {
-    forEachRow<ListRow>(
-        {
-            {"all", 255, "Structured file@49 0 .xml, RTF file@73 1 .rtf, PDF file 31 .pdf, JPeg 127 .jpg, Bitmap@71 63 .bmp"},
+TEST(ExportKinds, OfferedKindsAndFileNames) {
+    struct ListRow { const char* name; int mask; std::string entries; };  // each entry, item data, extension
+    forEachRow<ListRow>({
+            {"all", 255,
+             "Structured file@49 0 .xml, RTF file@73 1 .rtf, PDF file 31 .pdf, JPeg 127 .jpg, Bitmap@71 63 .bmp"},
             {"PDF and RTF", prELPDF + prELRTF, "RTF file@73 1 .rtf, PDF file 31 .pdf"},
-            {"HTML and text are never offered", prELHTML + prELText, ""},
-            {"none", 0, ""},
+            {"HTML and text are never offered", prELHTML + prELText, ""}, {"none", 0, ""},
             {"JPEG before bitmap", prELBitmap + prELJPEG, "JPeg 127 .jpg, Bitmap@71 63 .bmp"},
-        },
-        [](const ListRow& row) { EXPECT_EQ(entries(row.mask), row.entries); });
+        }, [](const ListRow& row) { EXPECT_EQ(entries(row.mask), row.entries); });
     EXPECT_EQ(exportFilter(offeredExports(prELPDF + prELStructured)),
               "Structured file (*.xml);;PDF file (*.pdf);;All files (*.*)");
     EXPECT_EQ(exportFilter({}), "All files (*.*)");
-}
-
-struct NameRow {
-    const char* name;
-    std::string file;
-    int itemData;
-    std::string expected;
-};
-
-TEST(ExportKinds, DefaultExtensionOnlyWhenTheNameHasNone) {
-    forEachRow<NameRow>(
-        {
+    // The default extension only when the name has none.
+    struct NameRow { const char* name; std::string file; int itemData; std::string expected; };
+    forEachRow<NameRow>({
             {"pdf appended", "/tmp/report", 31, "/tmp/report.pdf"}, {"xml appended", "out", 0, "out.xml"},
             {"html", "page", 3, "page.htm"}, {"text", "page", 15, "page.txt"}, {"bitmap", "img", 63, "img.bmp"},
             {"jpeg", "img", 127, "img.jpg"}, {"rtf", "doc", 1, "doc.rtf"},
             {"a dot keeps the name", "report.txt", 31, "report.txt"},
             {"a dotted folder does not count", "/home/a.b/report", 31, "/home/a.b/report.pdf"},
             {"blank stays blank", "  ", 31, "  "}, {"unknown kind adds nothing", "x", 5, "x"},
-        },
-        [](const NameRow& row) { EXPECT_EQ(withDefaultExtension(row.file, row.itemData), row.expected); });
-}
-
-TEST(ExportKinds, KindOfAChosenFile) {
+        }, [](const NameRow& row) { EXPECT_EQ(withDefaultExtension(row.file, row.itemData), row.expected); });
     const auto all = offeredExports(255);
     // The last three are not offered, not among the kinds given, and a dot in a folder name.
     EXPECT_EQ(joined(itemDataOfFile("/x/y.PDF", all), itemDataOfFile("a.jpeg", all), itemDataOfFile("a.xml", all),
@@ -243,19 +219,12 @@ TEST(ExportKinds, KindOfAChosenFile) {
     EXPECT_EQ(joined(outputTypeOf(31), outputTypeOf(3), outputTypeOf(2)), joined(prOTPDFFile, prOTHTMLFile, 0));
 }
 
-struct MetricsRow {
-    const char* name;
-    PrinterGeometry geometry;
-    int documentOrientation;
-    PrinterMetrics expected;
-};
-
 TEST(PrinterGeometry, MetricsFromThePrinter) {
+    struct MetricsRow { const char* name; PrinterGeometry geometry; int documentOrientation; PrinterMetrics expected; };
     // A4 at 600 dpi with 1/6 inch (100 pixels) unprintable at left and top, 203 x 271 mm printable.
     const PrinterGeometry a4{600, 600, 100, 100, 202.94, 270.6, false};
     const PrinterGeometry a4Landscape{600, 600, 100, 100, 270.6, 202.94, true};
-    forEachRow<MetricsRow>(
-        {
+    forEachRow<MetricsRow>({
             {"portrait printer, portrait document", a4, prORPortrait, {2.4, 2.4, 240, 240, 11508, 15363}},
             {"portrait printer, landscape document swaps", a4, prORLandscape, {2.4, 2.4, 240, 240, 15363, 11508}},
             {"landscape printer does not swap", a4Landscape, prORLandscape, {2.4, 2.4, 240, 240, 15363, 11508}},
@@ -263,8 +232,7 @@ TEST(PrinterGeometry, MetricsFromThePrinter) {
              {1.2, 2.4, 200, 120, 5669, 2891}},
             {"no resolution gives the defaults", PrinterGeometry{0, 0, 1, 1, 1, 1, false}, prORPortrait,
              {2.4, 2.4, 360, 240, 11508, 15363}},
-        },
-        [](const MetricsRow& row) {
+        }, [](const MetricsRow& row) {
             EXPECT_EQ(printerMetricsOf(row.geometry, row.documentOrientation), row.expected);
         });
     EXPECT_EQ(defaultPrinterMetrics(prORPortrait), (PrinterMetrics{2.4, 2.4, 360, 240, 11508, 15363}));

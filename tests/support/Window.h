@@ -1,29 +1,12 @@
 // Driving windows and dialogs under Qt's offscreen platform: a Preview with a few pages of
-// text lines, its window loaded and shown at a fixed size, the events a user's keys, clicks
-// and wheel would send, and the state of named controls as one line of text.
+// text lines, its window loaded and shown at a fixed size, the events a user's keys would
+// send, modal windows answered, and the state of named controls as one line of text.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QScrollBar>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolButton>
-#include <QWheelEvent>
-#include <cctype>
+#include <QtWidgets>
 #include <functional>
-#include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,7 +17,6 @@
 #include "viewer/PageView.h"
 #include "viewer/PreviewWindow.h"
 #include "viewer/ShowWindow.h"
-#include "viewer/TextSearch.h"
 #include "viewer/WindowSettings.h"
 
 namespace kalder::test {
@@ -44,10 +26,7 @@ inline void buildPages(Preview& pv, const std::vector<std::vector<std::string>>&
     pv.AddFirstPage("1 in", "1 in", "1 in", "1 in");
     for (std::size_t n = 0; n < texts.size(); ++n) {
         if (n > 0) pv.AddPage("1 in", "1 in", "1 in", "1 in");
-        pv.FontName("Arial");
-        pv.FontSize(12);
-        pv.FontBold(false);
-        pv.FontUnderline(false);
+        pv.FontName("Arial"), pv.FontSize(12), pv.FontBold(false), pv.FontUnderline(false);
         for (const std::string& line : texts[n]) pv.AddTextAt(line);
     }
 }
@@ -57,39 +36,10 @@ inline void sendKey(QWidget& target, int key, Qt::KeyboardModifiers mods = Qt::N
     QCoreApplication::sendEvent(&target, &press);
 }
 
-// Types text character by character, as key presses carrying only their text.
-inline void typeText(QWidget& target, const QString& text) {
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(&target, &press);
-    }
-}
-
-inline void sendPress(QWidget& target, QPoint at, Qt::MouseButton button) {
-    const QPointF where(at);
-    QMouseEvent press(QEvent::MouseButtonPress, where, target.mapToGlobal(where), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &press);
-}
-
-inline void sendDoubleClick(QWidget& target) {
-    const QPointF where(target.rect().center());
-    QMouseEvent click(QEvent::MouseButtonDblClick, where, target.mapToGlobal(where), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &click);
-}
-
-inline void sendWheel(QWidget& target, int angle) {
-    const QPointF where(target.rect().center());
-    QWheelEvent wheel(where, target.mapToGlobal(where), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&target, &wheel);
-}
-
 // Types into the zoom box and presses Enter, as a user would.
 inline void typeZoom(PreviewWindow& w, const QString& text) {
-    QLineEdit* edit = w.zoomBox().lineEdit();
-    edit->setText(text);
-    sendKey(*edit, Qt::Key_Return);
+    w.zoomBox().lineEdit()->setText(text);
+    sendKey(*w.zoomBox().lineEdit(), Qt::Key_Return);
 }
 
 // Runs `act` on the next modal window (message box or dialog) once it is open; the code
@@ -142,41 +92,6 @@ inline std::string describe(QWidget& parent, std::initializer_list<const char*> 
     return out.join(", ").toStdString();
 }
 
-// The page panel, the zoom box, the mode (and percentage), and the page buttons First,
-// Previous, Next, Last as letters, capitals where enabled: "Page 2/3, 75%, mode 0 75, FPNL".
-inline std::string windowState(PreviewWindow& w) {
-    std::ostringstream out;
-    out << w.pagePanel().text().toStdString() << ", " << w.zoomText().toStdString() << ", mode "
-        << static_cast<int>(w.zoomMode());
-    if (w.zoomMode() == ZoomMode::Percent) out << " " << w.zoomPercent();
-    out << ", ";
-    for (const char* key : {"First", "Previous", "Next", "Last"})
-        out << static_cast<char>(w.action(key)->isEnabled() ? key[0] : std::tolower(key[0]));
-    return out.str();
-}
-
-// The page and text of the match the window highlights ("2:the cat sat"); "" when none.
-inline std::string highlighted(PreviewWindow& w) {
-    const SearchPosition& p = w.highlight();
-    if (p.empty()) return "";
-    auto frame = w.preview().document().pages().Item(p.page)->Frames().Item(p.frame);
-    return std::to_string(w.currentPage()) + ":" + searchableText(*frame->Elements().Item(p.element)).value_or("?");
-}
-
-// Runs `act` and tells the title and text of the message box it opened, and closed, with
-// " (!)" for a warning; "" when it opened none.
-inline std::string messageAfter(const std::function<void()>& act) {
-    auto box = std::make_shared<std::string>();
-    QPointer<QTimer> waiting = whenModalOpens([box](QWidget& modal) {
-        if (auto* m = qobject_cast<QMessageBox*>(&modal))
-            *box = (m->windowTitle() + ": " + m->text()).toStdString() + (m->icon() == QMessageBox::Warning ? " (!)" : "");
-        modal.close();
-    });
-    act();
-    delete waiting.data();  // none opened: stop waiting
-    return *box;
-}
-
 // The pixels of `image` within `area` for which `test` holds.
 inline int countPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
     int n = 0;
@@ -184,46 +99,6 @@ inline int countPixels(const QImage& image, const QRect& area, const std::functi
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) n += test(image.pixelColor(x, y));
     return n;
-}
-
-// Sends each key to the page view; tells for each the page then shown and where `bar` is:
-// "top", "end" or in single steps ("1:top 1:1 2:end ").
-inline std::string pressKeys(PreviewWindow& w, QScrollBar& bar, std::initializer_list<int> keys) {
-    std::string out;
-    for (int key : keys) {
-        sendKey(w.pageView(), key);
-        const int at = bar.value();
-        out += std::to_string(w.currentPage()) + ":" +
-               (at == 0 ? "top" : at == bar.maximum() ? "end" : std::to_string(at / bar.singleStep())) + " ";
-    }
-    return out;
-}
-
-// Clicks the middle of the (left) page; tells the zoom box's text then.
-inline std::string clickPage(PreviewWindow& w, Qt::MouseButton button) {
-    sendPress(*w.pageView().viewport(), w.pageView().leftPageRect().center(), button);
-    return w.zoomText().toStdString();
-}
-
-// The toolbar buttons shown, by key, in toolbar order.
-inline std::string visibleActions(PreviewWindow& w) {
-    std::string out;
-    for (const char* key : {"Print", "PrintDirect", "Find", "Zoom", "UnZoom", "ComboZoom", "100Pc", "PageWidth",
-                            "2Pages", "Copy", "CUSTOM", "First", "Previous", "Next", "Last", "Mail", "About"})
-        if (w.action(key)->isVisible()) out += std::string(out.empty() ? "" : " ") + key;
-    return out;
-}
-
-// Once the application was idle, the view shows its (left) page picture where it says the
-// page is, on the grey ground.
-inline void expectShowsItsPage(PageView& view, const char* when) {
-    QCoreApplication::processEvents();
-    const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect at = view.leftPageRect().intersected(view.viewport()->rect());
-    const QImage page = view.leftImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(at.isEmpty()) << when;
-    EXPECT_TRUE(shown.copy(at) == page.copy(at.translated(-view.leftPageRect().topLeft()))) << when;
-    if (!view.leftPageRect().contains(QPoint(1, 1))) EXPECT_EQ(shown.pixelColor(1, 1), QColor(128, 128, 128)) << when;
 }
 
 // A page drawn whole at a zoom factor, to compare pictures drawn otherwise with. Qt puts the
@@ -245,6 +120,7 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     }
+    void TearDown() override { pv.SetLanguage(prEnglish); }
 
     PreviewWindow& open(const QSize& size = {900, 700}) {
         PreviewWindow& w = previewWindowOf(pv);

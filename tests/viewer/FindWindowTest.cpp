@@ -1,17 +1,11 @@
 // The find dialog and the go-to-page dialog of a shown window, and the form translator on them.
-#include <QCheckBox>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-
 #include "host/InterfaceTexts.h"
 #include "platform/FormTranslator.h"
 #include "support/TableTest.h"
 #include "support/Window.h"
 #include "viewer/FindDialog.h"
 #include "viewer/GotoPageDialog.h"
+#include "viewer/TextSearch.h"
 
 namespace kalder {
 namespace {
@@ -24,17 +18,30 @@ protected:
                               {"CAT in capitals", "another line"},
                               {"Mixed Cat case"}});
     }
-    void TearDown() override { pv.SetLanguage(prEnglish); }
     FindDialog& find(PreviewWindow& w, const QString& text) {
         test::sendKey(w.pageView(), Qt::Key_F, Qt::ControlModifier);
         if (!w.findDialog()) throw std::runtime_error("no find dialog");
         test::child<QComboBox>(*w.findDialog(), "cbFind").setEditText(text);
         return *w.findDialog();
     }
-    // The match highlighted after `act`, or the message box it opened.
+    // After `act`, the title and text of the message box it opened (closed again, " (!)" for a
+    // warning) and the page then; then the page and text of the match highlighted ("2:the cat").
     static std::string after(PreviewWindow& w, const std::function<void()>& act) {
-        const std::string message = test::messageAfter(act);
-        return message.empty() ? test::highlighted(w) : message + " on " + std::to_string(w.currentPage()) + test::highlighted(w);
+        std::string box;
+        QPointer<QTimer> waiting = test::whenModalOpens([&](QWidget& modal) {
+            if (auto* m = qobject_cast<QMessageBox*>(&modal))
+                box = (m->windowTitle() + ": " + m->text() + (m->icon() == QMessageBox::Warning ? " (!)" : ""))
+                          .toStdString();
+            modal.close();
+        });
+        act();
+        delete waiting.data();  // none opened: stop waiting
+        if (!box.empty()) box += " on " + std::to_string(w.currentPage());
+        const SearchPosition& p = w.highlight();
+        if (p.empty()) return box;
+        auto frame = w.preview().document().pages().Item(p.page)->Frames().Item(p.frame);
+        return box + std::to_string(w.currentPage()) + ":" +
+               searchableText(*frame->Elements().Item(p.element)).value_or("?");
     }
 };
 
@@ -70,7 +77,8 @@ TEST_F(FindWindowTest, TextsHistoryEnterAndTheRedMatch) {
     auto redPixels = [&] {
         QCoreApplication::processEvents();  // the rows out of view are drawn when idle
         const QImage page = w.pageView().leftImage();
-        return test::countPixels(page, page.rect(), [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
+        return test::countPixels(page, page.rect(),
+                                 [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
     };
     EXPECT_EQ(redPixels(), 0);
     FindDialog& d = find(w, "cat");
@@ -83,22 +91,13 @@ TEST_F(FindWindowTest, TextsHistoryEnterAndTheRedMatch) {
     EXPECT_GT(redPixels(), 30);
 }
 
-TEST(GotoPage, WhatATypedNumberChooses) {
-    struct Row {
-        const char* name;
-        const char* typed;
-        std::optional<std::int32_t> chosen;
-    };
-    test::forEachRow<Row>(
-        {
+TEST_F(FindWindowTest, GoToAPageByNumberOrByDoubleClickOnThePagePanel) {
+    struct Row { const char* name; const char* typed; std::optional<std::int32_t> chosen; };
+    test::forEachRow<Row>({
             {"another page", "3", 3}, {"with blanks", " 2 ", 2}, {"the current page", "1", std::nullopt},
             {"zero", "0", std::nullopt}, {"the last page", "4", 4}, {"page count + 1", "5", std::nullopt},
             {"not a number", "x", std::nullopt}, {"a fraction", "2.5", std::nullopt}, {"empty", "", std::nullopt},
-        },
-        [](const Row& row) { EXPECT_EQ(chosenPage(row.typed, 1, 4), row.chosen); });
-}
-
-TEST_F(FindWindowTest, DoubleClickOnThePagePanelGoesToAPage) {
+        }, [](const Row& row) { EXPECT_EQ(chosenPage(row.typed, 1, 4), row.chosen); });
     PreviewWindow& w = open();
     QString filled, count;
     auto answer = [&](const char* typed) {
@@ -108,7 +107,10 @@ TEST_F(FindWindowTest, DoubleClickOnThePagePanelGoesToAPage) {
             test::child<QLineEdit>(modal, "tbPage").setText(typed);
             test::child<QPushButton>(modal, "cmdOk").click();
         });
-        test::sendDoubleClick(w.pagePanel());
+        const QPointF at(w.pagePanel().rect().center());
+        QMouseEvent click(QEvent::MouseButtonDblClick, at, w.pagePanel().mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.pagePanel(), &click);
     };
     EXPECT_EQ(w.pagePanel().toolTip(), "Double click to select a page");
     answer("3");

@@ -1,9 +1,6 @@
 // Pictures of the whole window: the page is where the window says it is, white, with the
 // document's text on it, on the grey ground; in two-page mode both pages are there. And the
 // page cache, which draws a tall page in bands that must join into the page drawn whole.
-#include <QDir>
-
-#include "platform/PageImage.h"
 #include "support/Window.h"
 #include "viewer/PageCache.h"
 #include "viewer/WindowShot.h"
@@ -14,36 +11,30 @@ namespace {
 bool white(QColor p) { return p.red() > 245 && p.green() > 245 && p.blue() > 245; }
 bool dark(QColor p) { return p.red() < 100 && p.green() < 100 && p.blue() < 100; }
 
-class WindowShotTest : public test::WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        std::vector<std::string> lines;
-        for (int i = 1; i <= 12; ++i) lines.push_back("Line " + std::to_string(i) + " of the shown document");
-        test::buildPages(pv, {lines, {"Second page text"}});
-        pv.ShowPrintable(false);
-    }
-    // The shot, kept for a look when KALDER_SHOT_DIR is set.
-    QImage shoot(const WindowShot& how, const char* name) {
+using WindowShots = test::WindowTest;
+
+TEST_F(WindowShots, AtOneHundredPercentInTwoPagesAndWithThePrintableFrame) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 12; ++i) lines.push_back("Line " + std::to_string(i) + " of the shown document");
+    test::buildPages(pv, {lines, {"Second page text"}});
+    pv.ShowPrintable(false);
+    PageView* view = nullptr;
+    // The shot (kept for a look when KALDER_SHOT_DIR is set), `view` then the shown one.
+    auto shoot = [&](const WindowShot& how, const char* name) {
         const QImage shot = grabPreviewWindow(pv, how);
         if (const char* dir = std::getenv("KALDER_SHOT_DIR")) shot.save(QDir(dir).filePath(name));
+        view = &pv.windowSettings().open.window->pageView();
         return shot;
-    }
-    // A page rectangle of the view in the window's coordinates.
-    QRect inWindow(const QRect& r) {
-        PreviewWindow& w = *pv.windowSettings().open.window;
-        return QRect(w.pageView().viewport()->mapTo(&w, r.topLeft()), r.size());
-    }
-    PageView& view() { return pv.windowSettings().open.window->pageView(); }
-};
-
-TEST_F(WindowShotTest, OnePageAtOneHundredPercent) {
-    const QImage shot = shoot({QSize(1000, 760), "100%", 1}, "window-100.png");
+    };
+    auto inWindow = [&](const QRect& r) {  // a page rectangle of the view in the window's coordinates
+        return QRect(view->viewport()->mapTo(pv.windowSettings().open.window, r.topLeft()), r.size());
+    };
+    QImage shot = shoot({QSize(1000, 760), "100%", 1}, "window-100.png");
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.size(), QSize(1000, 760) * shot.devicePixelRatio());
-    const QRect page = inWindow(view().leftPageRect()).intersected(shot.rect());
+    QRect page = inWindow(view->leftPageRect()).intersected(shot.rect());
     ASSERT_FALSE(page.isEmpty());
-    EXPECT_NEAR(view().leftPageRect().width(), 794, 1);  // A4 at 100 % and 96 dots per inch
+    EXPECT_NEAR(view->leftPageRect().width(), 794, 1);  // A4 at 100 % and 96 dots per inch
     // The page's top margin is blank paper; the text starts one inch down and in.
     const QRect margin(page.left() + 10, page.top() + 10, page.width() - 20, 70);
     EXPECT_EQ(test::countPixels(shot, margin, white), margin.width() * margin.height());
@@ -51,30 +42,24 @@ TEST_F(WindowShotTest, OnePageAtOneHundredPercent) {
     EXPECT_GT(test::countPixels(shot, text, dark), 50);
     EXPECT_GT(test::countPixels(shot, text, white), 300 * 40 / 2);
     EXPECT_EQ(shot.pixelColor(page.left() - 20, page.top() + 200), QColor(128, 128, 128));  // the ground
-}
 
-TEST_F(WindowShotTest, TwoPagesSideBySide) {
-    const QImage shot = shoot({QSize(1000, 760), "Two Pages", 1}, "window-two-pages.png");
-    ASSERT_TRUE(view().showsTwoPages());
-    const QRect left = inWindow(view().leftPageRect()), right = inWindow(view().rightPageRect());
+    shot = shoot({QSize(1000, 760), "Two Pages", 1}, "window-two-pages.png");
+    ASSERT_TRUE(view->showsTwoPages());
+    const QRect left = inWindow(view->leftPageRect()), right = inWindow(view->rightPageRect());
     EXPECT_GT(right.left(), left.right());
     EXPECT_EQ(left.size(), right.size());
     EXPECT_LE(left.bottom(), shot.height());
-    for (const QRect& page : {left, right}) {  // paper with text near the top left
-        const QRect corner(page.left() + page.width() / 8, page.top() + page.height() / 12, page.width() / 3,
-                           page.height() / 20);
+    for (const QRect& p : {left, right}) {  // paper with text near the top left
+        const QRect corner(p.left() + p.width() / 8, p.top() + p.height() / 12, p.width() / 3, p.height() / 20);
         EXPECT_GT(test::countPixels(shot, corner, dark), 3);
         EXPECT_GT(test::countPixels(shot, corner, white), corner.width() * corner.height() / 2);
     }
-    const QColor gap = shot.pixelColor((left.right() + right.left()) / 2, left.center().y());
-    EXPECT_LT(gap.lightness(), 245);  // the ground
-}
+    EXPECT_LT(shot.pixelColor((left.right() + right.left()) / 2, left.center().y()).lightness(), 245);  // the ground
 
-TEST_F(WindowShotTest, ThePrintableFrameInItsColour) {
     pv.ShowPrintable(true);
     pv.ShowPrintableColor(0xFF0000);  // blue: red is the low byte
-    const QImage shot = shoot({QSize(900, 700), "Whole Page", 1}, "window-printable.png");
-    const QRect page = inWindow(view().leftPageRect());
+    shot = shoot({QSize(900, 700), "Whole Page", 1}, "window-printable.png");
+    page = inWindow(view->leftPageRect());
     // The frame's top edge crosses most of the page.
     EXPECT_GT(test::countPixels(shot, QRect(page.left(), page.top(), page.width(), page.height() / 10),
                                 [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }),
@@ -84,8 +69,7 @@ TEST_F(WindowShotTest, ThePrintableFrameInItsColour) {
 TEST(PageCache, BandsDrawnApartMakeTheWholePage) {
     ensureWidgetApplication();
     Preview pv;
-    pv.AddFirstPage("0.5 in", "0.5 in", "0.5 in", "0.5 in");
-    pv.FontName("Arial");
+    pv.AddFirstPage("0.5 in", "0.5 in", "0.5 in", "0.5 in"), pv.FontName("Arial");
     for (int i = 0; i < 60; ++i) {
         // Sizes from small to tall, so that glyphs and boxes cross every band edge.
         pv.FontSize(6 + i % 5 * 6);
