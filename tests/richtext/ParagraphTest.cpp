@@ -45,7 +45,9 @@ std::string greedyLines(const std::string& text, std::int32_t width) {
 
 TEST(ParagraphLines, BreakWhereTheMeasuredWordsNoLongerFitAndJustifyToTheEdge) {
     const std::string words = LoremWords(7).text(150);
-    const auto bare = [](const cTextLines& lines) { return std::regex_replace(linesText(lines, false), std::regex("@[0-9]+"), ""); };
+    const auto bare = [](const cTextLines& lines) {
+        return std::regex_replace(linesText(lines, false), std::regex("@[0-9]+"), "");  // the words alone
+    };
     for (const std::int32_t width : {1500, 3000, 6000, 9000}) {
         SCOPED_TRACE(width);
         const auto plain = flow(words, width), justified = flow("<ju>" + words, width);
@@ -181,17 +183,16 @@ TEST(ParaText, PlacesConsumesAndGivesBack) {
 TEST(ParagraphRobustness, HostileMarkupEnds) {
     std::string manyTags, manyStops;
     for (int i = 0; i < 5000; ++i) manyTags += "<bd><it 0><ul>", manyStops += "<ts " + std::to_string(5000 - i) + ">";
-    for (const std::string& text : {std::string("<"), std::string(20000, '<'), std::string(20000, '>'),
-                                    std::string("a < b > c << d >> e <ac -5>x"), manyTags + "x", manyStops + "a<tb>b",
-                                    std::string("<fs 1e400>x <fs 99999999999999999999>y"),
-                                    std::string("<lv 2;-1e308>a b c d e f g h"), std::string("<lv 1;1e308>a b c d e"),
-                                    std::string("<xp 2147483647>a <xp -2147483648>b <li 99999999>word <ri 99999999>w"),
-                                    std::string("<ts 999999999999>a<tb>b<ts 2147483647>c<tb>d"),
-                                    std::string(3000, '\n') + "\r\r\r" + std::string(3000, '\n'),
-                                    std::string("\xff\xfe\xc3 \xe2\x82 ok"), std::string("a\0b\0<bd\0>c", 11)}) {
-        for (const ParaRect rect : {ParaRect{0, 0, 5000, 5000}, ParaRect{0, 0, 0, 5000}, ParaRect{0, 0, -500, 5000},
-                                    ParaRect{0, 0, 5000, 0}, ParaRect{0, 0, 5000, -1}, ParaRect{0, 0, 1, 1},
-                                    ParaRect{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}}) {
+    using namespace std::string_literals;
+    for (const std::string& text :
+         {"<"s, std::string(20000, '<'), std::string(20000, '>'), "a < b > c << d >> e <ac -5>x"s, manyTags + "x",
+          manyStops + "a<tb>b", "<fs 1e400>x <fs 99999999999999999999>y"s, "<lv 2;-1e308>a b c d e f g h"s,
+          "<lv 1;1e308>a b c d e"s, "<xp 2147483647>a <xp -2147483648>b <li 99999999>word <ri 99999999>w"s,
+          "<ts 999999999999>a<tb>b<ts 2147483647>c<tb>d"s, std::string(3000, '\n') + "\r\r\r" + std::string(3000, '\n'),
+          "\xff\xfe\xc3 \xe2\x82 ok"s, "a\0b\0<bd\0>c"s}) {
+        for (const ParaRect rect : std::initializer_list<ParaRect>{{0, 0, 5000, 5000}, {0, 0, 0, 5000},
+                 {0, 0, -500, 5000}, {0, 0, 5000, 0}, {0, 0, 5000, -1}, {0, 0, 1, 1},
+                 {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}}) {
             const auto r = flowParagraph(text, arial(), rect, true, {});
             EXPECT_LE(r.lines.size(), text.size() + 1);
             std::size_t k = 0;
@@ -207,41 +208,30 @@ std::string drawnPage(Preview& pv, const char* page, bool withDocument = true) {
     return drawn(pageCalls(pv, page, prOTScreen, "", withDocument));
 }
 
+// Each row's calls, drawn in a frame of its own, in golden/render.calls.
 TEST(ParagraphRender, RunsWhereLayoutPutThem) {
-    struct Row {
-        const char* name;
-        std::string markup, calls;
-    };
-    forEachRow<Row>(
-        {
-            // No space after "bold" (a tag follows it); a gap is a space of the style measured.
-            {"WordsAndSpaces", "Hello <bd>bold<bd 0> world",
-             "CurrentY=3200 'Hello'@1600 ' '@2056 Bold=1 'bold'@2112 Bold=0 'world'@2590 "},
-            {"UnderlineGoesOnUnderTheGaps", "<ul>under lined<ul 0> plain",
-             "Underline=1 CurrentY=3200 'under'@1600 ' '@2111 'lined'@2167 Underline=0 'plain'@2645 "},
-            {"FontSizeColourAndInserts", "<ff Courier New><fs 14>x <co 255;0;0>red <zl>tag<zr> <ac 66>",
-             "Name=Courier New Size=14 CurrentY=3200 'x'@1600 ' '@1768 ForeColor=255 'red'@1936 ' '@2440 '<'@2608 "
-             "'tag'@2776 '>'@3280 'B'@3616 "},
-            {"SizesShareTheBaseline", "a<fs 20>B", "CurrentY=3381 'a'@1600 Size=20 CurrentY=3200 'B'@1711 "},
-            // One em (200 twips at 10 points) before "d".
-            {"BlanksTabsAndPositions", "<ts 2000>a<tb>b <xp 4000>c <dm>d<dn>e<ss>f",
-             "CurrentY=3200 'a'@1600 'b'@3600 ' '@3711 'c'@5600 ' '@5700 'd'@5956 'e'@6167 'f'@6334 "},
-            {"JustifiedAndRightAligned",
-             "<ju>aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee ffffffffff gg<nl><rl>right",
-             "CurrentY=3200 'aaaaaaaaaa'@1600 ' '@2712 'bbbbbbbbbb'@2850 ' '@3962 'cccccccccc'@4100 ' '@5100 "
-             "'dddddddddd'@5238 ' '@6350 'eeeeeeeeee'@6488 ' '@7600 CurrentY=3423 'ffffffffff'@1600 ' '@2156 'gg'@2212 "
-             "CurrentY=3646 'right'@7211 "},
-        },
-        [](const Row& row) {
-            Preview pv;
-            pv.AddFrame("para", 1500, 3000, 6000, 6000);
-            pv.FontSize(10);  // Arial 10 plain
-            pv.FontBold(false);
-            pv.FontUnderline(false);
-            std::string text = row.markup;
-            pv.ParaText(text, 100, 200);
-            EXPECT_EQ(drawnPage(pv, "Page 1"), row.calls);
-        });
+    std::string all;
+    for (const auto& [name, markup] : std::initializer_list<std::pair<const char*, const char*>>{
+             // No space after "bold" (a tag follows it); a gap is a space of the style measured.
+             {"WordsAndSpaces", "Hello <bd>bold<bd 0> world"},
+             {"UnderlineGoesOnUnderTheGaps", "<ul>under lined<ul 0> plain"},
+             {"FontSizeColourAndInserts", "<ff Courier New><fs 14>x <co 255;0;0>red <zl>tag<zr> <ac 66>"},
+             {"SizesShareTheBaseline", "a<fs 20>B"},
+             // One em (200 twips at 10 points) before "d".
+             {"BlanksTabsAndPositions", "<ts 2000>a<tb>b <xp 4000>c <dm>d<dn>e<ss>f"},
+             {"JustifiedAndRightAligned",
+              "<ju>aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee ffffffffff gg<nl><rl>right"},
+         }) {
+        Preview pv;
+        pv.AddFrame("para", 1500, 3000, 6000, 6000);
+        pv.FontSize(10);  // Arial 10 plain
+        pv.FontBold(false);
+        pv.FontUnderline(false);
+        std::string text = markup;
+        pv.ParaText(text, 100, 200);
+        all += std::string("== ") + name + "\n" + drawnPage(pv, "Page 1") + "\n";
+    }
+    EXPECT_EQ(all, golden("render.calls"));
 }
 
 TEST(ParagraphRender, PageNumbersAreThoseOfThePageDrawn) {
@@ -293,7 +283,8 @@ TEST(ParagraphPdf, AJustifiedTextOverPagesReadsBackWordForWord) {
     std::string text = "<ju>";
     for (int i = 0; i < 2700; ++i) {
         expected.push_back(gen.next());
-        text += (gen.below(7) ? expected.back() : "<ul><it>" + expected.back() + "<it 0><ul 0>") + (i % 90 == 89 ? " \r\n" : " ");
+        text += gen.below(7) ? expected.back() : "<ul><it>" + expected.back() + "<it 0><ul 0>";
+        text += i % 90 == 89 ? " \r\n" : " ";
     }
     Preview pv;
     // The body ends above the footer band (11.69 - 1.5 in).

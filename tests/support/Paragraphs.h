@@ -68,12 +68,10 @@ class LoremWords {
 public:
     explicit LoremWords(std::uint64_t seed) : s_(seed) {}
     std::string next() {
-        static constexpr const char* kWords[] = {
-            "lorem",   "ipsum",        "dolor",   "sit",     "amet",       "consectetur", "adipiscing", "elit",
-            "sed",     "do",           "eiusmod", "tempor",  "incididunt", "ut",          "labore",     "et",
-            "dolore",  "magna",        "aliqua",  "enim",    "ad",         "minim",       "veniam",     "quis",
-            "nostrud", "exercitation", "ullamco", "laboris", "nisi",       "aliquip",     "ex",         "ea"};
-        return kWords[below(32)];
+        static const std::vector<std::string> kWords = wordsOfText(
+            "lorem ipsum dolor sit amet consectetur adipiscing elit sed do eiusmod tempor incididunt ut labore et "
+            "dolore magna aliqua enim ad minim veniam quis nostrud exercitation ullamco laboris nisi aliquip ex ea");
+        return kWords[below(kWords.size())];
     }
     std::string text(std::size_t count) {
         std::string out;
