@@ -71,10 +71,8 @@ TEST(ParagraphLines, BreakWhereTheMeasuredWordsNoLongerFitAndJustifyToTheEdge) {
 // Each row's lines as linesText writes them, "next y" and the rest if any, in golden/layouts.txt.
 TEST(ParagraphLines, Layouts) {
     struct Row {
-        const char* name;
-        std::string markup;
-        std::int32_t width;
-        std::int32_t height = 100000;  // 0: as high as the first line; -1: a twip less
+        std::string name, markup;
+        std::int32_t width, height = 100000;  // height 0: as high as the first line; -1: a twip less
         bool autoPara = false;
     };
     std::string all;
@@ -113,7 +111,7 @@ TEST(ParagraphLines, Layouts) {
         const auto tall = flow(row.markup, row.width, 100000, row.autoPara, 100);
         const std::int32_t height = row.height > 0 ? row.height : tall.lines[0].ThisLineBottom - 100 + row.height;
         const auto r = flow(row.markup, row.width, height, row.autoPara, 100);
-        all += std::string("== ") + row.name + "\n" + linesText(r.lines) + "next " + std::to_string(r.nextY) +
+        all += "== " + row.name + "\n" + linesText(r.lines) + "next " + std::to_string(r.nextY) +
                (r.rest.empty() ? "" : " rest " + r.rest) + "\n";
     }
     EXPECT_EQ(all, golden("layouts.txt"));
@@ -258,8 +256,7 @@ TEST(ParagraphXml, TheLayoutComesBackAfterLoading) {
     Preview pv;
     pv.AddFrame("para", 1500, 3000, 6000, 6000);
     pv.FontSize(12);  // laid out in the frame's running style at its place
-    LoremWords gen(43);
-    std::string text = "<ju>Markup & <zl>escapes<zr> " + gen.text(40);
+    std::string text = "<ju>Markup & <zl>escapes<zr> " + LoremWords(43).text(40);
     pv.ParaText(text, "0.5 in", 250, 5000, 4000);
     auto para = lastParagraph(pv);
     para->AutoPara = true;  // blank lines are breaks only with it
@@ -304,7 +301,6 @@ TEST(ParagraphPdf, AJustifiedTextOverPagesReadsBackWordForWord) {
     pv.CurrentPage("Page 2");
     pv.AddFrame("foot", "1 in", "10.5 in", "6 in", "0.5 in");
     pv.ParaText(footer);
-
     ScratchDir dir;
     const std::string file = dir.file("para.pdf");
     pv.ExportPDF(file);
