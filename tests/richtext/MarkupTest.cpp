@@ -26,11 +26,7 @@
 namespace kalder {
 namespace {
 
-using test::arial;
-using test::errorOf;
-using test::forEachRow;
-using test::golden;
-using test::IsError;
+using namespace test;
 
 // A token as text itself or a tag as <sLex#cmd>; "/" when it ends a word, "_" when a space follows.
 std::string describe(const cLexToken& t) {

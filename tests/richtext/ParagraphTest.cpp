@@ -15,14 +15,12 @@
 #include "richtext/cParaText.h"
 #include "support/RecordedCalls.h"
 #include "support/Paragraphs.h"
-#include "support/TableTest.h"
 #include "support/Tools.h"
 
 namespace kalder {
 namespace {
 
 using namespace test;
-using ::testing::ElementsAre;
 
 ParaFlowResult flow(const std::string& text, std::int32_t width, std::int32_t height = 100000, bool autoPara = false,
                     std::int32_t top = 0) {
@@ -311,7 +309,7 @@ TEST(ParagraphPdf, AJustifiedTextOverPagesReadsBackWordForWord) {
     const auto footerAt = std::find(words.begin(), words.end(), "Page");
     ASSERT_NE(footerAt, words.end());
     EXPECT_THAT(std::vector<std::string>(footerAt, footerAt + 4),
-                ElementsAre("Page", "2", "of", "2/" + std::to_string(pages)));
+                ::testing::ElementsAre("Page", "2", "of", "2/" + std::to_string(pages)));
     words.erase(footerAt, footerAt + 4);
     EXPECT_EQ(words, expected);
 }
