@@ -193,10 +193,6 @@ TEST(ShowRtf, WhereItStartsAndWhereItStops) {
 // RTF written by LibreOffice from golden/formatting.html and golden/layout.fodt (tab stops,
 // indents, a tab, a line break, a formatted span and RTF's own special characters). One
 // LibreOffice run converts both (it takes several seconds), so the checks sit in one test.
-
-
-// Tab stops, indents, a tab, a line break, a formatted span and RTF's own special characters.
-
 TEST(RtfFromLibreOffice, FormattingAndTextComeThrough) {
     if (runTool("command -v soffice").status != 0)
         GTEST_SKIP() << "soffice (LibreOffice, package libreoffice-writer-nogui) is not installed";
