@@ -26,10 +26,7 @@
 namespace kalder {
 namespace {
 
-using test::arial;
-using test::errorOf;
-using test::forEachRow;
-using test::IsError;
+using namespace test;
 
 // A token as text itself or a tag as <sLex#cmd>; "/" when it ends a word, "_" when a space follows.
 std::string describe(const cLexToken& t) {
@@ -123,13 +120,13 @@ struct Words {
         : text(std::move(t)), lexer(text), builder(lexer, state, pages) {
         state.reset(style);
     }
-    // Each word's tokens, then its width, space, ascent and descent.
+    // Each word's tokens, then its width, space, ascent and descent, a line each.
     std::string all() {
         std::string out;
         for (cWord w = builder.GetWord(); !w.empty(); w = builder.GetWord()) {
             for (const auto& t : w.Tokens) out += describe(t) + (t.Width ? "=" + std::to_string(t.Width) : "");
             out += " " + std::to_string(w.Width) + "+" + std::to_string(w.SpaceWidth) + " " +
-                   std::to_string(w.WordAscend) + "/" + std::to_string(w.WordDescend) + " | ";
+                   std::to_string(w.WordAscend) + "/" + std::to_string(w.WordDescend) + "\n";
         }
         return out;
     }
@@ -146,25 +143,14 @@ struct Words {
     }
 };
 
+// Each text's words, a line each, in golden/words.txt. The space after a word is one of the
+// style in force at its end; one em is the font size (200 twentieths of a point are 200 twips).
 TEST(WordBuilder, Words) {
-    struct Row {
-        std::string name, words;  // the text and its words
-    };
-    forEachRow<Row>(
-        {
-            // The space after a word is one of the style in force at its end.
-            {"a<bd>b c", "a=111<bd#2>b/_=122 233+56 181/42 | c/=111 111+56 181/42 | "},
-            {"abc<xp 100>def <tb>x<li 5>y z<nl>next<sl>end",
-             "abc=322 322+56 181/42 | <xp 100#7>def/_=278 278+56 181/42 | <tb#17>x=100 100+56 181/42 | <li "
-             "5#22>y/_=100 100+56 181/42 | z=100<nl#9> 100+56 181/42 | next=378<sl#10> 378+56 181/42 | end/=334 334+56 "
-             "181/42 | "},
-            // One em is the font size (200 twentieths of a point are 200 twips), one en half of it.
-            {"<zl>a<zr> <ac 66> <dm><dn><ss>",
-             "<zl#4>=117a=111<zr#5>/_=117 345+56 181/42 | <B#1>/_=133 133+56 181/42 | "
-             "<dm#25>=200<dn#26>=100<ss#27>/=56 356+56 181/42 | "},
-            {"a<fs 20>b", "a=111<fs 20#8>b/=222 333+111 362/85 | "}, {"x<pg>", "x=100<#14>/ 100+56 181/42 | "},
-        },
-        [](const Row& row) { EXPECT_EQ(Words(row.name).all(), row.words); });
+    std::string all;
+    for (const char* text : {"a<bd>b c", "abc<xp 100>def <tb>x<li 5>y z<nl>next<sl>end",
+                             "<zl>a<zr> <ac 66> <dm><dn><ss>", "a<fs 20>b", "x<pg>"})
+        all += "== " + std::string(text) + "\n" + Words(text).all();
+    EXPECT_EQ(all, golden("words.txt"));
 }
 
 
@@ -207,7 +193,8 @@ TEST(ParaState, TagsAndTheirLimits) {
 TEST(Substitution, Rules) {
     FastCollection params;
     for (const auto& [value, key] : std::initializer_list<std::pair<Variant, const char*>>{
-             {"Smith", "name"}, {42, "count"}, {true, "flag"}, {"", "empty"}, {"%other%", "nested"}, {"a b", "two words"}})
+             {"Smith", "name"}, {42, "count"}, {true, "flag"}, {"", "empty"}, {"%other%", "nested"},
+             {"a b", "two words"}})
         params.Add(value, key);
     Preview pv;
     struct Row {
