@@ -39,7 +39,7 @@ using test::pageKeys;
 using test::pageText;
 using test::PassesXmllint;
 using test::readFile;
-using test::TempDir;
+using test::ScratchDir;
 using test::withMark;
 using test::writeFile;
 using ::testing::ElementsAre;
@@ -131,7 +131,7 @@ std::string newDocumentXml() {
 }
 
 TEST(SavedNewDocument, IsTheGoldenTextAndTheFileFormIsTheStringFormWithADeclaration) {
-    TempDir dir;
+    ScratchDir dir;
     Preview pv;
     ASSERT_THAT(newDocumentXml(), StartsWith("<Document><Style Key=\"Heading5\">"));
     EXPECT_EQ(pv.SaveXMLString(), newDocumentXml());
@@ -256,7 +256,7 @@ TEST(LoadXml, Type16StopsTheLoadAndKeepsWhatWasLoadedBefore) {
 // A load that does not parse leaves the document as it was; one that parses but fails leaves
 // what it loaded, which for another root is a new document without pages.
 TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
-    TempDir dir;
+    ScratchDir dir;
     Preview pv;
     pv.AddPage(); pv.DocInfoSet("Author", "Ann");
     const cDocument* before = &pv.document();
@@ -284,7 +284,7 @@ TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
 }
 
 TEST(Files, SaveReplacesAFileAndAFailedSaveLeavesWhatWasThere) {
-    TempDir dir;
+    ScratchDir dir;
     const std::string file = dir.file("doc.xml"), missing = dir.file("missing/doc.xml");
     const std::string old = "<?xml version=\"1.0\"?>\n<Document/>\n";
     writeFile(file, old);
@@ -322,7 +322,7 @@ TEST(RoundTrip, SaveLoadSaveGivesTheSameFileTheSameStringAndTheSameDocumentWhate
         std::optional<test::ScopedLocale> numeric;
         if (*locale) numeric.emplace(locale);
         ASSERT_TRUE(!numeric || (numeric->ok() && decimalMark() == ','));
-        TempDir dir;
+        ScratchDir dir;
         Preview pv;
         test::buildRichDocument(pv);
         const std::string first = dir.file("first.xml"), second = dir.file("second.xml");
@@ -381,7 +381,7 @@ TEST(ElementKinds, WithoutAClassKeepTheirXmlThroughALoadATemplateCopyAndAFile) {
                "<Frame Key=\"Box\">" + elements + "</Frame></Frames></Page></Pages></Document>");
     pv.CurrentPage("Page 1");
     ASSERT_EQ(pv.AddPageTemplate(), "Page 2");
-    TempDir dir;
+    ScratchDir dir;
     pv.SaveXML(dir.file("kinds.xml"));
     ASSERT_TRUE(PassesXmllint(dir.file("kinds.xml")));
     const pugi::xml_document out = parse(readFile(dir.file("kinds.xml")));

@@ -97,7 +97,7 @@ TEST_P(XmlKinds, LoadedFormSavesBackUnchangedAsTextAndAsDom) {
     EXPECT_EQ(text, xml);
     EXPECT_EQ(again, xml);
 
-    test::TempDir dir;
+    test::ScratchDir dir;
     test::writeFile(dir.file("saved.xml"), text);
     EXPECT_TRUE(test::PassesXmllint(dir.file("saved.xml")));
 }

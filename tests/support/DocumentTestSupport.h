@@ -1,21 +1,12 @@
-// Helpers shared by the document suites: a scratch folder per test, files read back as bytes,
-// the check of written XML with xmllint (a parser nobody here wrote), numbers in the decimal
-// mark of the locale in force, and the tree as one text (keys, rectangles, geometry) so a test
-// compares a whole page at once.
+// Helpers shared by the document suites: numbers in the decimal mark of the locale in force,
+// and the tree as one text (keys, rectangles, geometry) so a test compares a whole page at once.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,62 +16,9 @@
 #include "document/cPage.h"
 #include "kalder/Preview.h"
 #include "support/TableTest.h"
+#include "support/Tools.h"
 
 namespace kalder::test {
-
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string name = (std::filesystem::temp_directory_path() / "kalder-doc-XXXXXX").string();
-        if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make " + name);
-        path_ = name;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-    // Names of what the folder holds, sorted.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-// xmllint's verdict on a file: well-formed means exit status 0 and nothing printed.
-inline ::testing::AssertionResult PassesXmllint(const std::string& path) {
-    const std::string command = "xmllint --noout '" + path + "' 2>&1";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return ::testing::AssertionFailure() << "cannot run xmllint";
-    std::string output;
-    char buf[512];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
-    const int status = ::pclose(pipe);
-    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !output.empty())
-        return ::testing::AssertionFailure() << "xmllint rejects " << path << " (status " << status << "): " << output;
-    return ::testing::AssertionSuccess();
-}
 
 // A text written with "." as the decimal mark, in the mark of the locale in force.
 inline std::string withMark(std::string text) {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace kalder::test {
 
@@ -51,6 +53,22 @@ inline std::string pdfInfo(const std::string& file, const std::string& field) {
     return out.substr(at, out.find('\n', at) - at);
 }
 
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFile(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// xmllint's verdict on a file: well-formed means exit status 0 and nothing printed.
+inline ::testing::AssertionResult PassesXmllint(const std::string& file) {
+    const ToolResult r = runTool("xmllint --noout '" + file + "'");
+    if (r.status == 0 && r.output.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "xmllint rejects " << file << " (status " << r.status << "): " << r.output;
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class ScratchDir {
 public:
@@ -73,13 +91,16 @@ public:
 
     // Writes `bytes` to `name` in the folder; gives the file's path.
     std::string write(const std::string& name, std::string_view bytes) const {
-        const std::string path = file(name);
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path;
+        writeFile(file(name), bytes);
+        return file(name);
     }
-    std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string read(const std::string& name) const { return readFile(file(name)); }
+    // Names of what the folder holds, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
 private:
