@@ -80,8 +80,9 @@ TEST(ShapesRender, ExactCalls) {
          {"line-box value outside the enumeration draws nothing", [](auto& pv) { pv.DrawLine(0, 0, 9, 9, 7); }, ""},
          {"offset beyond 32 bits leaves only that element undrawn",
           [](auto& pv) { pv.DrawLine(INT32_MAX - 100, 0, 0, 0); pv.DrawPSet(0, 0); }, "PSet 1500 3000 color=0"},
-         {"circle with the running fill", [](auto& pv) { pv.FillStyle(vbCross); pv.DrawCircle(300, 600, 450); },
-          "DrawWidth 1 | DrawStyle 0 | FillStyle 6 | FillColor 0 | Circle 1800 3600 450 color=0 aspect=1"},
+         {"circle with the running fill, the last hatch",
+          [](auto& pv) { pv.FillStyle(vbDiagonalCross); pv.DrawCircle(300, 600, 450); },
+          "DrawWidth 1 | DrawStyle 0 | FillStyle 7 | FillColor 0 | Circle 1800 3600 450 color=0 aspect=1"},
          {"arc with both angles 0 is whole, its aspect from the radii",
           [](auto& pv) { pv.DrawArc(300, 600, 450, 0, 0, 0.5f); }, kFill + "Circle 1800 3600 450 color=0 aspect=1"},
          {"arc ending at a full turn stops at 6.27",
@@ -155,6 +156,17 @@ TEST(ShapesRender, ExactCalls) {
             EXPECT_EQ(test::joined(doc.calls(row.mode, row.zoom)), row.calls);
             EXPECT_EQ(test::joined(doc.calls(row.mode, row.zoom)), row.calls) << "drawn again";
         });
+}
+
+// A page can outline the printer's printable area on screen; a landscape sheet turns the margins.
+TEST(ShapesRender, PrintableFrameFollowsTheOrientation) {
+    for (const auto& [orientation, box] : {std::pair{prORPortrait, "Line 360 240 11868 15603"},
+                                           std::pair{prORLandscape, "Line 240 360 11748 15723"}}) {
+        Preview pv;
+        pv.Orientation(orientation);
+        pv.document().currentPage()->ShowPrintable = true;
+        EXPECT_EQ(test::joined(test::pageCalls(pv)), "DrawWidth 1 | DrawStyle 0 | FillStyle 1 | " + std::string(box) + " color=0 box=1");
+    }
 }
 
 TEST(ShapesAdd, MeasuresConvertedCurrentPositionTakenAFrameNeededUnknownSymbolsFail) {
