@@ -17,4 +17,4 @@ bench: build
 	build/bench/kalder_bench
 
 clean:
-	rm -rf build build-asan build-fuzz $(OUT)
+	rm -rf build build-asan build-fuzz build-cov $(OUT)
