@@ -28,11 +28,6 @@ namespace {
 using namespace test;
 using V = Variant;
 
-// Text written with "." for the decimal mark, in the mark of the locale in force.
-std::string withMark(std::string text) {
-    std::replace(text.begin(), text.end(), '.', decimalMark());
-    return text;
-}
 V inLocale(const V& v) { return v.isString() ? V(withMark(v.toString())) : v; }
 
 struct Thing : Object { int id = 7; };

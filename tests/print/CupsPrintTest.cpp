@@ -27,13 +27,13 @@ namespace {
 // test program) unless they are up; false when there is no CUPS to be had.
 bool cupsReady() {
     static const bool ready = [] {
-        auto up = [] { return runCommand("lpstat -p KalderPDF -p KalderTrays -p KalderRejects").status == 0; };
+        auto up = [] { return runTool("lpstat -p KalderPDF -p KalderTrays -p KalderRejects").status == 0; };
         if (up()) return true;
         std::error_code ec;
         for (fs::path start : {fs::current_path(ec), fs::read_symlink("/proc/self/exe", ec).parent_path()})
             for (fs::path dir = start; !dir.empty() && dir != dir.root_path(); dir = dir.parent_path())
                 if (fs::exists(dir / "scripts" / "cups.sh"))
-                    return runCommand("'" + (dir / "scripts" / "cups.sh").string() + "'"), up();
+                    return runTool("'" + (dir / "scripts" / "cups.sh").string() + "'"), up();
         return false;
     }();
     return ready;
@@ -58,7 +58,7 @@ fs::path waitForJobFile(const std::string& title) {
         for (const auto& entry : fs::directory_iterator(cupsOutputFolder(), ec)) {
             const std::string name = entry.path().filename().string();
             if (name.rfind(title, 0) == 0 && !std::isalnum(static_cast<unsigned char>(name[title.size()])) &&
-                pdfPageCount(entry.path()) > 0)
+                std::atoi(pdfInfo(entry.path().string(), "Pages").c_str()) > 0)
                 return entry.path();
         }
     }
@@ -71,7 +71,7 @@ std::string jobAttribute(const fs::path& file, const std::string& attribute) {
     std::smatch m;
     const std::string name = file.filename().string();
     if (!std::regex_search(name, m, std::regex("job_([0-9]+)"))) return "no job number";
-    const auto r = runCommand("ipptool -tv ipp://localhost/jobs/" + m[1].str() + " get-job-attributes.test");
+    const auto r = runTool("ipptool -tv ipp://localhost/jobs/" + m[1].str() + " get-job-attributes.test");
     if (std::regex_search(r.output, m, std::regex("\\n\\s*" + attribute + " \\([^)]*\\) = ([^\\n]*)"))) return m[1];
     return {};
 }
@@ -104,10 +104,10 @@ struct Sheet {
 
 // Every sheet of a PDF as pdftoppm renders it in grey at 20 dots per inch.
 std::vector<Sheet> sheetsOf(const fs::path& pdf) {
-    TempFolder dir;
-    runCommand("pdftoppm -gray -r 20 '" + pdf.string() + "' '" + (dir.path / "s").string() + "'");
+    ScratchDir dir;
+    runTool("pdftoppm -gray -r 20 '" + pdf.string() + "' '" + (dir.path() / "s").string() + "'");
     std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(dir.path)) files.push_back(e.path());
+    for (const auto& e : fs::directory_iterator(dir.path())) files.push_back(e.path());
     std::sort(files.begin(), files.end());
     std::vector<Sheet> sheets;
     for (const fs::path& f : files) {
@@ -184,7 +184,8 @@ TEST_F(CupsPrint, JobsComeOutAsTheSettingsSay) {
             const fs::path file = printJob(pv, row.printer);
             if (file.empty()) return;
             EXPECT_EQ(markers(file), row.sheets);
-            EXPECT_NE(pdfInfo(file).find(row.paper), std::string::npos) << pdfInfo(file);
+            const std::string info = runTool("pdfinfo '" + file.string() + "'").output;
+            EXPECT_NE(info.find(row.paper), std::string::npos) << info;
             EXPECT_EQ(jobAttribute(file, "copies"), row.copies);
             if (*row.attribute) EXPECT_EQ(jobAttribute(file, row.attribute), row.value);
             EXPECT_EQ(joined(counted.complete, pv.TotalPages(), pv.Copies()), "1|1|1|");  // printed, so reset

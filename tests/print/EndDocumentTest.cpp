@@ -39,7 +39,7 @@ TEST(EndDocument, NewPreviewSettingsAndThePaperOfAPage) {
 }
 
 TEST(EndDocument, DestinationsWithoutANameOrWriterRaiseAfterTheReset) {
-    TempFolder dir;
+    ScratchDir dir;
     struct RaiseRow { const char* name; std::vector<int> outputs; const char* text; bool named = true; };
     forEachRow<RaiseRow>({
             {"no file name", {prOTStructured, prOTTextFile, prOTRTFFile, prOTHTMLFile, prOTBITMAPFile, prOTJPEGFile,
@@ -50,7 +50,7 @@ TEST(EndDocument, DestinationsWithoutANameOrWriterRaiseAfterTheReset) {
             for (int output : row.outputs) {
                 SCOPED_TRACE(output);
                 Counted c;
-                if (row.named) c.pv.OutputFile((dir.path / "out.txt").string());
+                if (row.named) c.pv.OutputFile((dir.path() / "out.txt").string());
                 EXPECT_THAT(errorOf([&] { c.pv.EndDocument(output); }), IsError(-69, "Kalder", row.text));
                 EXPECT_EQ(c.state() + std::to_string(c.pv.Output()), "1|1|1|" + std::to_string(output));
             }
@@ -58,7 +58,7 @@ TEST(EndDocument, DestinationsWithoutANameOrWriterRaiseAfterTheReset) {
 }
 
 TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
-    TempFolder dir;
+    ScratchDir dir;
     // The files made, or the error and the state of a document that was kept.
     struct FileRow { const char* name; int thisOutput; std::string file; std::vector<std::string> made;
                      const char* error = ""; };
@@ -72,7 +72,7 @@ TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
              "75|Path/File access error : |3|3|0|"},
         }, [&](const FileRow& row) {
             Counted c;
-            const fs::path file = dir.path / row.file;
+            const fs::path file = dir.path() / row.file;
             c.pv.Output(prOTStructured), c.pv.OutputFile(file.string());
             const auto error = errorOf([&] { c.pv.EndDocument(row.thisOutput); });
             if (*row.error) {
@@ -81,18 +81,18 @@ TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
                 return;
             }
             std::vector<std::string> made;
-            for (const auto& e : fs::directory_iterator(dir.path)) made.push_back(e.path().filename().string());
+            for (const auto& e : fs::directory_iterator(dir.path())) made.push_back(e.path().filename().string());
             std::sort(made.begin(), made.end());
             EXPECT_EQ(made, row.made);
             if (file.extension() == ".xml") {  // what was written is the document as it was
-                EXPECT_EQ(runCommand("xmllint --noout '" + file.string() + "'").status, 0);
+                EXPECT_TRUE(PassesXmllint(file.string()));
                 Preview back;
                 back.LoadXMLFromFile(file.string());
                 EXPECT_EQ(back.TotalPages(), 3);
             }
-            if (file.extension() == ".pdf") EXPECT_EQ(runCommand("qpdf --check '" + file.string() + "'").status, 0);
-            if (file.extension() == ".pdf") EXPECT_EQ(pdfPageCount(file), 3);
-            for (const auto& name : made) fs::remove(dir.path / name);
+            if (file.extension() == ".pdf") EXPECT_TRUE(PassesQpdf(file.string()));
+            if (file.extension() == ".pdf") EXPECT_EQ(pdfInfo(file.string(), "Pages"), "3");
+            for (const auto& name : made) fs::remove(dir.path() / name);
             EXPECT_EQ(c.state(), "1|1|1|");
             EXPECT_TRUE(c.pv.outputSettings().outputDone);
             EXPECT_EQ(c.pv.Output(), row.thisOutput == prOTDefault ? prOTStructured : row.thisOutput);

@@ -21,10 +21,10 @@ protected:
         ensureGuiApplication();  // the print code makes a widget application, as the dialog needs
         ASSERT_NE(qobject_cast<QApplication*>(QCoreApplication::instance()), nullptr);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settings_.path.string()));
+                           QString::fromStdString(settings_.path().string()));
         pv.AddPage();
     }
-    test::TempFolder settings_;
+    test::ScratchDir settings_;
     test::CountedPreview counted;
     Preview& pv = counted.pv;
 };
@@ -107,18 +107,18 @@ TEST_F(PrinterSetupDialog, TypedAndBrowsedInput) {
         EXPECT_EQ(tbFile.text(), typed == std::string("report") ? "report.pdf" : typed);
     }
     // A browsed file selects its kind, and its folder is remembered.
-    test::TempFolder folder;
-    const QString file = QString::fromStdString((folder.path / "shot.jpg").string());
+    test::ScratchDir folder;
+    const QString file = QString::fromStdString((folder.path() / "shot.jpg").string());
     dialog.fileChosen(file);
     EXPECT_EQ(tbFile.text(), file);
     EXPECT_EQ(cbFile.currentData().toInt(), 127);
-    const QString folderName = QString::fromStdString(folder.path.string());
+    const QString folderName = QString::fromStdString(folder.path().string());
     EXPECT_EQ(frmPrinterSetup::startFolder(), folderName);
     EXPECT_EQ(QSettings("Kalder", "Kalder").value("LastFolder/Folder").toString(), folderName);
 }
 
 TEST_F(PrinterSetupDialog, PrintToFileExportsTheChosenKindOrKeepsItsError) {
-    test::TempFolder folder;
+    test::ScratchDir folder;
     auto printToFile = [](frmPrinterSetup& dialog, int kind, const QString& file) {
         child<QCheckBox>(dialog, "chkFile").setChecked(true);
         auto& cbFile = child<QComboBox>(dialog, "cbFile");
@@ -133,10 +133,10 @@ TEST_F(PrinterSetupDialog, PrintToFileExportsTheChosenKindOrKeepsItsError) {
     EXPECT_FALSE(pv.outputSettings().outputDone);
 
     frmPrinterSetup dialog(pv, 1);
-    printToFile(dialog, 31, QString::fromStdString((folder.path / "out").string()) + "  ");
+    printToFile(dialog, 31, QString::fromStdString((folder.path() / "out").string()) + "  ");
     EXPECT_EQ(dialog.outcome(), SetupResult::Exported) << dialog.lastError().toStdString();
-    EXPECT_EQ(pv.OutputFile(), (folder.path / "out.pdf").string());
-    EXPECT_EQ(test::pdfPageCount(folder.path / "out.pdf"), 2);
+    EXPECT_EQ(pv.OutputFile(), (folder.path() / "out.pdf").string());
+    EXPECT_EQ(test::pdfInfo((folder.path() / "out.pdf").string(), "Pages"), "2");
     EXPECT_TRUE(pv.outputSettings().outputDone);
 }
 
@@ -147,10 +147,10 @@ TEST_F(PrinterSetupDialog, EndDocumentCancelledInTheDialogOrDirect) {
     EXPECT_EQ(test::joined(counted.cancel, counted.complete, pv.TotalPages(), pv.outputSettings().outputDone),
               "1|0|2|0|");
     // Direct printing acts without waiting for a button.
-    test::TempFolder folder;
-    pv.DirectPrinting(true), pv.SetPrintToFile(true), pv.OutputFile((folder.path / "direct.xml").string());
+    test::ScratchDir folder;
+    pv.DirectPrinting(true), pv.SetPrintToFile(true), pv.OutputFile((folder.path() / "direct.xml").string());
     pv.EndDocument(prOTPrinterDialog);
-    EXPECT_TRUE(fs::exists(folder.path / "direct.xml"));
+    EXPECT_TRUE(fs::exists(folder.path() / "direct.xml"));
     EXPECT_EQ(counted.complete * 10 + pv.TotalPages(), 11);  // exported, so the document was reset
 }
 

@@ -15,17 +15,12 @@
 #include "document/cFrame.h"
 #include "document/cPage.h"
 #include "kalder/Preview.h"
+#include "support/ScopedLocale.h"
 #include "support/TableTest.h"
 #include "support/Tools.h"
 
 namespace kalder::test {
 
-// A text written with "." as the decimal mark, in the mark of the locale in force.
-inline std::string withMark(std::string text) {
-    for (char& c : text)
-        if (c == '.') c = decimalMark();
-    return text;
-}
 
 inline std::vector<std::string> pageKeys(const cDocument& doc) {
     std::vector<std::string> keys;

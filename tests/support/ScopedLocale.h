@@ -6,6 +6,8 @@
 #include <clocale>
 #include <string>
 
+#include "core/Locale.h"
+
 namespace kalder::test {
 
 class ScopedLocale {
@@ -31,5 +33,12 @@ private:
 // A locale with "." and one with "," as the decimal mark; the test runs need both.
 inline constexpr const char* kPointLocale = "C.UTF-8";
 inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+// A text written with "." as the decimal mark, in the mark of the locale in force.
+inline std::string withMark(std::string text) {
+    for (char& c : text)
+        if (c == '.') c = decimalMark();
+    return text;
+}
 
 }  // namespace kalder::test
