@@ -148,6 +148,40 @@ enum ZoomType : std::int32_t { prZMDefault = -1, prZMPageWidth = -2, prZMWholePa
 // The preview window's state when it is shown.
 enum WindowStateType : std::int32_t { prNormal = 0, prMinimized = 1, prMaximized = 2 };
 
+// Barcode symbologies. Code 128 and QR Code follow the eight linear kinds of the original
+// set, so documents saved with those keep their numbers.
+enum BarCodeType : std::int32_t {
+    prCodaBar = 0,
+    prCode39 = 1,
+    prEAN8 = 2,
+    prEAN13 = 3,
+    prITF = 4,
+    prPostNet = 5,
+    prUPCA = 6,
+    prUPCE = 7,
+    prCode128 = 8,
+    prQRCode = 9,
+};
+// The same values under their other names.
+enum eBarCodeType : std::int32_t {
+    prBCCodaBar = 0,
+    prBCCode39 = 1,
+    prBCEAN8 = 2,
+    prBCEAN13 = 3,
+    prBCITF = 4,
+    prBCPostNet = 5,
+    prBCUPCA = 6,
+    prBCUPCE = 7,
+    prBCCode128 = 8,
+    prBCQRCode = 9,
+};
+// Error-correction level of a QR Code: about 7, 15, 25 or 30 % of the symbol may be lost.
+enum eQRLevel : std::int32_t { prQRLevelL = 0, prQRLevelM = 1, prQRLevelQ = 2, prQRLevelH = 3 };
+
+// Where a picture element keeps its picture: only the file name (read at each drawing) or
+// the picture itself.
+enum eStoreType : std::int32_t { prSTExternal = 0, prSTInternal = 1 };
+
 // Element kind numbers: ElementType of every element, the "Type" of its XML form.
 enum ElementKind : std::int32_t {
     ekLine = 1,
