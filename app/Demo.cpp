@@ -1,6 +1,9 @@
 #include "Demo.h"
 
+#include <QColor>
+#include <QImage>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "kalder/Preview.h"
@@ -99,6 +102,40 @@ void flowingText(Preview& pv) {
     }
 }
 
+// One barcode of every kind, bars of 0.5 mm modules (six dots at 300 dpi, enough for any
+// scanner), and a picture made in memory.
+void barcodePage(Preview& pv) {
+    pv.AddPage("1 in", "1 in", "1 in", "1 in");
+    pv.ApplyStyle("Body");
+    pv.AddTextAt("Barcodes of every kind, and a picture.");
+    constexpr std::int32_t kModule = 28;  // twips, about 0.5 mm
+    pv.DrawWidth(kModule);
+    struct Code { std::int32_t type; const char* data; bool check; };
+    const Code codes[] = {{prEAN13, "400638133393", false}, {prEAN8, "9638507", false},
+                          {prUPCA, "03600029145", false},   {prUPCE, "0123456", false},
+                          {prCode39, "KALDER-26", false},  {prCodaBar, "A40156B", false},
+                          {prITF, "12345670", false},        {prCode128, "Kalder 128", false},
+                          {prPostNet, "12345", false}};
+    std::int32_t y = 700;
+    for (std::size_t i = 0; i < std::size(codes); ++i) {
+        const Code& c = codes[i];
+        const std::int32_t x = i % 2 ? 5200 : 0;
+        const std::int32_t width = pv.BarCodeModules(c.data, c.type, c.check) * kModule;
+        pv.AddBarCode(c.data, c.type, x, y, width, c.type == prPostNet ? 360 : 1100, c.check);
+        if (i % 2 || i + 1 == std::size(codes)) y += 1800;
+    }
+    const std::int32_t side = pv.BarCodeModules("https://kalder.example/demo", prQRCode) * kModule;
+    pv.AddBarCode("https://kalder.example/demo", prQRCode, 5200, y, side, side);
+
+    QImage logo(240, 120, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int py = 0; py < logo.height(); ++py)
+        for (int px = 0; px < logo.width(); ++px)
+            if ((px - 60) * (px - 60) + (py - 60) * (py - 60) < 55 * 55 || (px > 130 && py > 20 && py < 100))
+                logo.setPixelColor(px, py, QColor::fromHsv(px * 300 / logo.width(), 200, 220));
+    pv.DrawPictureMemory(logo, 0, y, "2 in", "1 in");
+}
+
 }  // namespace
 
 void buildDemo(Preview& pv) {
@@ -119,6 +156,7 @@ void buildDemo(Preview& pv) {
     pv.AddTextAt("A page made from page 1 as a template.");
 
     flowingText(pv);
+    barcodePage(pv);
 }
 
 }  // namespace kalder::app

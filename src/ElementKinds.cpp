@@ -6,9 +6,11 @@
 #include "graphics/cPageNo.h"
 #include "graphics/cReference.h"
 #include "graphics/cArrow.h"
+#include "graphics/cBarCode.h"
 #include "graphics/cEllipse.h"
 #include "graphics/cLine.h"
 #include "graphics/cPSet.h"
+#include "graphics/cPicture.h"
 #include "graphics/cPolygon.h"
 #include "graphics/cRoundRect.h"
 #include "graphics/cSymbol.h"
@@ -30,6 +32,8 @@ void registerElementKinds(ElementFactory& factory) {
     factory.add(ekPSet, [] { return std::make_shared<cPSet>(); });
     factory.add(ekPolygon, [] { return std::make_shared<cPolygon>(); });
     factory.add(ekRoundRect, [] { return std::make_shared<cRoundRect>(); });
+    factory.add(ekBarCode, [] { return std::make_shared<cBarCode>(); });
+    factory.add(ekPicture, [] { return std::make_shared<cPicture>(); });
 }
 
 }  // namespace kalder

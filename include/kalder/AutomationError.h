@@ -30,9 +30,11 @@ inline constexpr std::int32_t Overflow = 6;             // "Overflow"
 inline constexpr std::int32_t OutOfMemory = 7;          // "Out of memory"
 inline constexpr std::int32_t SubscriptOutOfRange = 9;  // "Subscript out of range"
 inline constexpr std::int32_t TypeMismatch = 13;        // "Type mismatch"
+inline constexpr std::int32_t FileNotFound = 53;        // "File not found"
 inline constexpr std::int32_t InvalidPropertyIndex = 381;
 inline constexpr std::int32_t ReadOnlyProperty = 383;
 inline constexpr std::int32_t SetNotPermitted = 387;
+inline constexpr std::int32_t InvalidPicture = 481;     // "Invalid picture"
 inline constexpr std::int32_t DuplicateKey = 457;
 }  // namespace err
 

@@ -26,6 +26,8 @@
 namespace pugi {
 class xml_document;
 }
+class QImage;
+class QPixmap;
 
 namespace kalder {
 
@@ -250,6 +252,39 @@ public:
                            const Variant& vSize = Variant::missing());
     std::string DrawArrow(std::int32_t atStart, const Variant& sizeStart, std::int32_t atEnd, const Variant& sizeEnd,
                           const Variant& x1, const Variant& y1, const Variant& x2, const Variant& y2);
+
+    // ---- Pictures and barcodes ----------------------------------------------------------
+    // A picture file (whatever Qt's image readers read: BMP, JPEG, PNG, GIF, ...) stretched to
+    // vWidth x vHeight; a missing size is the picture's natural size (its own resolution, 96
+    // dots per inch when it has none). prSTInternal reads the file now and keeps the picture;
+    // prSTExternal keeps the name and reads the file at each drawing (a file gone by then
+    // draws nothing). PictureType is the name's extension in lower case. Errors, when the file
+    // is read now: 53 "File not found: <name>"; 481 "Invalid picture: <why>" (not a picture,
+    // a Windows metafile, or more pixels than a picture may have).
+    std::string DrawPicture(const std::string& pix, std::int32_t StoreType, const Variant& xPos, const Variant& yPos,
+                            const Variant& vWidth = Variant::missing(), const Variant& vHeight = Variant::missing());
+    // A picture from memory, kept in the document as a bitmap (PictureType "bmp").
+    std::string DrawPictureMemory(const QImage& pix, const Variant& xPos, const Variant& yPos,
+                                  const Variant& vWidth = Variant::missing(),
+                                  const Variant& vHeight = Variant::missing());
+    std::string DrawPictureMemory(const QPixmap& pix, const Variant& xPos, const Variant& yPos,
+                                  const Variant& vWidth = Variant::missing(),
+                                  const Variant& vHeight = Variant::missing());
+    // A barcode of Text, bars vWidth x vHeight (1400 x 720 twips when missing) at (vxPos, vyPos)
+    // (CurrentX/CurrentY when missing), with Text centred below the bars (not below a QR Code).
+    // Returns "oElement " and the frame's element count; CurrentY moves below the bars. Bars
+    // are drawn with the current DrawWidth, so set it to the module width. bAddCheckDigit
+    // applies to Code 39 and ITF; qrLevel (eQRLevel) to QR Code. Data a symbology cannot
+    // encode draws no bars and no text.
+    std::string AddBarCode(const std::string& Text, std::int32_t bct, const Variant& vxPos = Variant::missing(),
+                           const Variant& vyPos = Variant::missing(), const Variant& vWidth = Variant::missing(),
+                           const Variant& vHeight = Variant::missing(), bool bAddCheckDigit = false,
+                           std::int32_t qrLevel = prQRLevelM);
+    // The number of modules Text encodes to across the symbol (the side of a QR Code), so that
+    // a caller can make BarWidth a whole multiple of the module width; raises the encoder's
+    // error (-2147220904, the symbology's name, its text) for data it cannot encode.
+    std::int32_t BarCodeModules(const std::string& Text, std::int32_t bct, bool bAddCheckDigit = false,
+                                std::int32_t qrLevel = prQRLevelM) const;
 
     // ---- Pages as images -------------------------------------------------------------------
     // Page n is written to OutputLocation + n + ".bmp" / ".jpg" (JPEG quality 90).

@@ -24,6 +24,8 @@ const char* standardErrorText(std::int32_t number) noexcept {
         case err::OutOfMemory: return "Out of memory";
         case err::SubscriptOutOfRange: return "Subscript out of range";
         case err::TypeMismatch: return "Type mismatch";
+        case err::FileNotFound: return "File not found";
+        case err::InvalidPicture: return "Invalid picture";
         case err::InvalidPropertyIndex: return "Invalid property-array index";
         case err::ReadOnlyProperty: return "Set not supported (read-only property)";
         case err::SetNotPermitted: return "Set not permitted";

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "core/Picture.h"
 #include "core/cStyle.h"
 #include "kalder/Enums.h"
 
-class QImage;
 
 namespace kalder {
 
@@ -91,7 +91,8 @@ public:
     // `radius` the larger half-axis), else an arc from start to end (radians).
     virtual void PutCircle(std::int32_t x, std::int32_t y, float radius, float start, float end, float aspect,
                            const cStyle& style) = 0;
-    virtual void PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width,
+    // A picture stretched to the rectangle (x, y, width, height).
+    virtual void PutPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width,
                             std::int32_t height, const cStyle& style) = 0;
     // A closed polygon, solid or hollow (fillOf without hatches).
     virtual void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style) = 0;

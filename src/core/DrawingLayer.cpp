@@ -141,9 +141,10 @@ void DrawingLayer::PutCircle(std::int32_t x, std::int32_t y, float radius, float
     t.Arc(cx, cy, r, style.LineStyle.Color, start, drawnEnd, aspect);
 }
 
-void DrawingLayer::PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width,
+void DrawingLayer::PutPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width,
                               std::int32_t height, const cStyle& style) {
-    target_->PaintPicture(picture, targetX(x, style), targetY(y, style), roundToLong(ZoomWidth(width)),
+    if (picture.isNull()) return;
+    target_->PaintPicture(picture.image(), targetX(x, style), targetY(y, style), roundToLong(ZoomWidth(width)),
                           roundToLong(ZoomHeight(height)));
 }
 

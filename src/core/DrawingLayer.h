@@ -83,7 +83,7 @@ public:
     // An arc's end is drawn to Round(end / 0.01) x 0.01 - 0.01, so a full turn leaves a gap.
     void PutCircle(std::int32_t x, std::int32_t y, float radius, float start, float end, float aspect,
                    const cStyle& style) override;
-    void PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+    void PutPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                     const cStyle& style) override;
     void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style) override;
     void PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;

@@ -47,3 +47,16 @@ namespace kalder::limits {
 inline constexpr int kReferenceDepth = 16;
 
 }  // namespace kalder::limits
+
+namespace kalder::limits {
+
+// Pixels a picture may decode to (8192 x 8192, 256 MiB at four bytes a pixel, which is also
+// what Qt's image readers allocate at most by default). Larger pictures are refused before
+// their pixels are read: a 20,000 x 20,000 image would take 1.6 GB for one element.
+inline constexpr std::int64_t kPicturePixels = 8192LL * 8192LL;
+
+// Bytes of a picture file that are read; a picture within the pixel bound is far smaller in
+// any compressed format, and the bound keeps a mistaken name (a disk image) from being read.
+inline constexpr std::int64_t kPictureFileBytes = 512LL * 1024 * 1024;
+
+}  // namespace kalder::limits

@@ -15,6 +15,7 @@
 
 #include "document/cPage.h"
 #include "document/cPrinterStyle.h"
+#include "core/Picture.h"
 #include "core/cStyle.h"
 
 namespace kalder {
@@ -34,6 +35,9 @@ public:
     std::int32_t CurrentX = 0;
     std::int32_t CurrentY = 0;
     cPrinterStyle PrinterStyle;
+    // Pictures by content, shared by every element that shows the same one (drawing reads
+    // external pictures through it too, so it changes while the document is drawn).
+    std::shared_ptr<PictureCache> pictures = std::make_shared<PictureCache>();
 
     const std::string& CurrentPage() const noexcept { return currentPage_; }
     void CurrentPage(std::string key) { currentPage_ = std::move(key); }

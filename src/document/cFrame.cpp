@@ -31,6 +31,12 @@ std::string cFrame::addElement(const ElementPtr& element) {
     return key;
 }
 
+std::string cFrame::addElement(const ElementPtr& element, std::string_view prefix) {
+    std::string key = std::string(prefix) + std::to_string(elements_.Count() + 1);
+    elements_.AddElement(element, key);
+    return key;
+}
+
 std::string cFrame::AddChangeStyle(const cStyle& style) { return addElement(std::make_shared<cChangeStyle>(style)); }
 std::string cFrame::AddChangeStyle(std::shared_ptr<const cStyle> style) {
     return addElement(std::make_shared<cChangeStyle>(std::move(style)));

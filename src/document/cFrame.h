@@ -60,6 +60,9 @@ public:
     std::string nextElementKey() const;
     // Adds an element under the next generated key and returns the key.
     std::string addElement(const ElementPtr& element);
+    // Adds an element under `prefix` followed by the new element count (barcodes use
+    // "oElement "); returns the key.
+    std::string addElement(const ElementPtr& element, std::string_view prefix);
     // Records a change of attributes in the element stream.
     std::string AddChangeStyle(const cStyle& style);
     std::string AddChangeStyle(std::shared_ptr<const cStyle> style);

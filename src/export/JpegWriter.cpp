@@ -56,4 +56,20 @@ std::string encodeJpeg(const QImage& image, int quality) {
     return std::string(reinterpret_cast<const char*>(out), size);
 }
 
+bool readJpegHeader(std::string_view bytes, JpegHeader& header) {
+    if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xD8)
+        return false;
+    tjhandle handle = tjInitDecompress();
+    if (!handle) return false;
+    int width = 0, height = 0, subsampling = 0, colorspace = 0;
+    const int rc = tjDecompressHeader3(handle, reinterpret_cast<const unsigned char*>(bytes.data()),
+                                       static_cast<unsigned long>(bytes.size()), &width, &height, &subsampling,
+                                       &colorspace);
+    tjDestroy(handle);
+    if (rc != 0 || width <= 0 || height <= 0) return false;
+    if (colorspace != TJCS_RGB && colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY) return false;
+    header = {width, height, colorspace == TJCS_GRAY};
+    return true;
+}
+
 }  // namespace kalder

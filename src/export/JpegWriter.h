@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <string>
+#include <string_view>
 
 namespace kalder {
 
@@ -15,5 +16,15 @@ void writeJpeg(const QImage& image, const std::string& filename, int quality = k
 
 // The JPEG bytes of an image; empty when the encoder fails.
 std::string encodeJpeg(const QImage& image, int quality = kJpegQuality);
+
+// The size and colour space of JPEG bytes, read from their header alone. False for bytes that
+// are not a JPEG a PDF reader shows as they stand (not a JPEG, or CMYK, whose inverted Adobe
+// form readers disagree on).
+struct JpegHeader {
+    int width = 0;
+    int height = 0;
+    bool gray = false;
+};
+bool readJpegHeader(std::string_view bytes, JpegHeader& header);
 
 }  // namespace kalder

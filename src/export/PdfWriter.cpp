@@ -1,6 +1,7 @@
 #include "export/PdfWriter.h"
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -56,7 +57,7 @@ std::time_t creationTime(const PdfOptions& o) {
 }  // namespace
 
 struct PdfWriter::Image {
-    QImage picture;
+    Picture picture;
     int number = 0;
 };
 
@@ -96,6 +97,7 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     pageObjects_.clear();
     fonts_.clear();
     images_.clear();
+    imageIndex_.clear();
     replaced_ = 0;
 
     writeLine("%PDF-1.4 ");
@@ -162,23 +164,67 @@ void PdfWriter::writePage(const cPage& page) {
 
 void PdfWriter::writeImages() {
     for (Image& img : images_) {
-        const std::string jpeg = encodeJpeg(img.picture);
-        const int width = img.picture.width(), height = img.picture.height();
-        img.picture = QImage();
-        if (jpeg.empty()) {
-            img.number = -img.number;  // left out: no object, no resource
+        // A JPEG file goes in as it is (no second loss of quality, and no time spent); other
+        // pictures are encoded, over white where they are transparent, with their alpha as a
+        // soft mask.
+        const QImage& picture = img.picture.image();
+        JpegHeader header;
+        const std::string& type = img.picture.type();
+        const bool asRead = (type == "jpg" || type == "jpeg" || type == "jfif") &&
+                            readJpegHeader(img.picture.bytes(), header);
+        const bool alpha = !asRead && picture.hasAlphaChannel();
+        std::string encoded;
+        if (asRead) {
+            encoded = img.picture.bytes();
+        } else if (alpha) {
+            QImage flat(picture.size(), QImage::Format_RGB32);
+            flat.fill(Qt::white);
+            QPainter(&flat).drawImage(0, 0, picture);
+            encoded = encodeJpeg(flat);
+            header = {picture.width(), picture.height(), false};
+        } else {
+            encoded = encodeJpeg(picture);
+            header = {picture.width(), picture.height(), false};
+        }
+        if (encoded.empty()) {
+            img.picture = Picture();
+            img.number = 0;  // left out: no object, no resource
             continue;
         }
+        const int mask = alpha ? writeSoftMask(picture) : 0;
+        img.picture = Picture();
         const int object = allocate();
         beginObject(object);
         writeLine("<< /Type /XObject /Subtype /Image /Name /im1 /Filter [ /DCTDecode ]");
-        writeLine("   /Width " + std::to_string(width) + " /Height " + std::to_string(height) +
-                  " /BitsPerComponent 8 /ColorSpace /DeviceRGB /Length " + std::to_string(jpeg.size()));
+        if (mask) writeLine("   /SMask " + ref(mask));
+        writeLine("   /Width " + std::to_string(header.width) + " /Height " + std::to_string(header.height) +
+                  " /BitsPerComponent 8 /ColorSpace " + (header.gray ? "/DeviceGray" : "/DeviceRGB") + " /Length " +
+                  std::to_string(encoded.size()));
         lines({">>", "stream"});
-        file_->write(jpeg);
+        file_->write(encoded);
         lines({"", "endstream", "endobj"});
         img.number = object;  // from here on: the object number
     }
+}
+
+int PdfWriter::writeSoftMask(const QImage& picture) {
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    std::string alpha;
+    alpha.reserve(static_cast<std::size_t>(argb.width()) * argb.height());
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) alpha += static_cast<char>(qAlpha(row[x]));
+    }
+    deflater_.compress(alpha, compressed_);
+    const int object = allocate();
+    beginObject(object);
+    writeLine("<< /Type /XObject /Subtype /Image /Width " + std::to_string(argb.width()) + " /Height " +
+              std::to_string(argb.height()) + " /BitsPerComponent 8 /ColorSpace /DeviceGray /Filter /FlateDecode" +
+              " /Length " + std::to_string(compressed_.size()));
+    lines({">>", "stream"});
+    file_->write(compressed_.data(), compressed_.size());
+    lines({"", "endstream", "endobj"});
+    return object;
 }
 
 void PdfWriter::writeResources() {
@@ -476,7 +522,7 @@ void PdfWriter::PutPolygon(const std::vector<POLYVERT>& v, const cStyle& style) 
     paint(fill, stroked, "B", "f", "s");
 }
 
-void PdfWriter::PutPicture(const QImage& picture, std::int32_t px, std::int32_t py, std::int32_t width,
+void PdfWriter::PutPicture(const Picture& picture, std::int32_t px, std::int32_t py, std::int32_t width,
                            std::int32_t height, const cStyle&) {
     image(picture, px, py, width, height);
 }
@@ -578,9 +624,11 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
     }
 }
 
-void PdfWriter::image(const QImage& picture, std::int32_t left, std::int32_t top, std::int32_t width,
+void PdfWriter::image(const Picture& picture, std::int32_t left, std::int32_t top, std::int32_t width,
                       std::int32_t height) {
-    images_.push_back({picture, static_cast<int>(images_.size() + 1)});
+    if (picture.isNull()) return;
+    auto [it, added] = imageIndex_.try_emplace(picture.identity(), images_.size());
+    if (added) images_.push_back({picture, 0});
     content_ += "q ";
     appendInt(content_, std::lround(width / 20.0));
     content_ += " 0 0 ";
@@ -590,7 +638,7 @@ void PdfWriter::image(const QImage& picture, std::int32_t left, std::int32_t top
     content_ += ' ';
     y(top + height);
     content_ += " cm /im";
-    appendInt(content_, static_cast<std::int64_t>(images_.size()));
+    appendInt(content_, static_cast<std::int64_t>(it->second + 1));
     content_ += " Do Q\r\n";
 }
 

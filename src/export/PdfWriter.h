@@ -16,6 +16,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Canvas.h"
@@ -68,7 +69,7 @@ public:
     void PutPoint(std::int32_t x, std::int32_t y, const cStyle& style) override;
     void PutCircle(std::int32_t x, std::int32_t y, float radius, float start, float end, float aspect,
                    const cStyle& style) override;
-    void PutPicture(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+    void PutPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                     const cStyle& style) override;
     void PutPolygon(const std::vector<POLYVERT>& vertices, const cStyle& style) override;
     void PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) override;
@@ -102,7 +103,7 @@ private:
     // the figure (`fillStroke` and `strokeOnly`, e.g. "B" and "S").
     void paint(const Fill& fill, bool stroked, const char* fillStroke, const char* fillOnly, const char* strokeOnly);
     void textRun(std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style, std::int32_t rotation);
-    void image(const QImage& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+    void image(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 
     PdfOptions options_;
     Deflater deflater_;
@@ -122,7 +123,11 @@ private:
         bool bold = false, italic = false;
         int index = 0;  // 0: none yet
     } lastFont_;
+    // Each picture once, however often it is placed: the index in images_ by identity.
     std::vector<Image> images_;
+    std::unordered_map<const void*, std::size_t> imageIndex_;
+    // Writes an image's soft mask (its alpha as grey levels); returns the object number.
+    int writeSoftMask(const QImage& picture);
     std::size_t replaced_ = 0;
 };
 
