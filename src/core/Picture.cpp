@@ -148,17 +148,31 @@ Picture PictureCache::fromBytes(std::string bytes, std::string type, const std::
 }
 
 Picture PictureCache::fromFile(const std::string& filename, const std::string& source) {
-    std::ifstream in(std::filesystem::path(filename), std::ios::binary);
     std::error_code ec;
+    const auto size = std::filesystem::file_size(filename, ec);
+    const auto changed = ec ? 0 : std::filesystem::last_write_time(filename, ec).time_since_epoch().count();
+    if (!ec) {
+        std::lock_guard lock(mutex_);
+        const auto it = byFile_.find(filename);
+        if (it != byFile_.end() && it->second.size == size && it->second.changed == changed)
+            if (auto data = it->second.data.lock()) {
+                Picture p;
+                p.data_ = std::move(data);
+                return p;
+            }
+    }
+    std::ifstream in(std::filesystem::path(filename), std::ios::binary);
     if (!in || std::filesystem::is_directory(filename, ec))
         throw AutomationError(err::FileNotFound, source, "File not found: " + filename);
-    const auto size = std::filesystem::file_size(filename, ec);
-    if (!ec && static_cast<std::int64_t>(size) > limits::kPictureFileBytes)
+    if (static_cast<std::int64_t>(size) > limits::kPictureFileBytes)
         invalid(source, "the file is larger than a picture file may be (" + std::to_string(limits::kPictureFileBytes) +
                             " bytes)");
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw AutomationError(err::FileNotFound, source, "File not found: " + filename);
-    return fromBytes(std::move(bytes), pictureTypeOf(filename), source);
+    Picture p = fromBytes(std::move(bytes), pictureTypeOf(filename), source);
+    std::lock_guard lock(mutex_);
+    byFile_[filename] = {size, static_cast<std::int64_t>(changed), p.data_};
+    return p;
 }
 
 std::string pictureTypeOf(const std::string& filename) {

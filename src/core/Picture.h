@@ -58,6 +58,14 @@ public:
 private:
     std::mutex mutex_;
     std::unordered_multimap<std::size_t, std::weak_ptr<const Picture::Data>> byHash_;
+    // Files read before, by name, with the size and time of change they had: a file placed on
+    // every page is read once while it stays as it was.
+    struct FileSeen {
+        std::uintmax_t size;
+        std::int64_t changed;
+        std::weak_ptr<const Picture::Data> data;
+    };
+    std::unordered_map<std::string, FileSeen> byFile_;
 };
 
 // The file type of a name: the text after its last "." in lower case ("" when there is none).

@@ -152,6 +152,7 @@ void PdfWriter::writePage(const cPage& page) {
 
     content_.clear();
     dash_ = vbSolid;
+    penWidth_ = penColor_ = kUnknown;
     RenderContext ctx(*this, doc_);
     page.Preview(ctx);
 
@@ -341,8 +342,13 @@ void PdfWriter::color(std::int32_t c, bool stroke) {
 
 bool PdfWriter::pen(const cLineStyle& line) {
     if (line.LineType == vbInvisible) return false;
-    appendTwips(content_, line.LineWidth);
-    content_ += " w\r\n";
+    // Width and colour are written when they change: a barcode strokes hundreds of bars with
+    // one pen, and the repeated operators would only cost bytes and compression time.
+    if (line.LineWidth != penWidth_) {
+        appendTwips(content_, line.LineWidth);
+        content_ += " w\r\n";
+        penWidth_ = line.LineWidth;
+    }
     // Dashes in units of the pen's width (at least a screen pixel), as the screen draws them.
     const int dash = line.LineType >= vbDash && line.LineType <= vbDashDotDot ? line.LineType : vbSolid;
     if (dash != dash_) {
@@ -358,7 +364,10 @@ bool PdfWriter::pen(const cLineStyle& line) {
         content_ += "] 0 d\r\n";
         dash_ = dash;
     }
-    color(line.Color, true);
+    if (line.Color != penColor_) {
+        color(line.Color, true);
+        penColor_ = line.Color;
+    }
     return true;
 }
 
@@ -385,7 +394,7 @@ void PdfWriter::hatch(const Fill& fill, std::int32_t left, std::int32_t top, std
                       std::int32_t bottom) {
     // The spacing and width of the screen's hatch brushes: 8 and 1 pixels at 96 dots per inch.
     constexpr std::int64_t kStep = 120, kWidth = 15;
-    const int dashBefore = dash_;  // the Q below restores it
+    const PenState before = penState();  // the Q below restores it
     content_ += " W n\r\n";
     appendTwips(content_, kWidth);
     content_ += " w\r\n";
@@ -411,7 +420,7 @@ void PdfWriter::hatch(const Fill& fill, std::int32_t left, std::int32_t top, std
     if (falling)
         for (std::int64_t v = left - h - (left - h) % kStep; v <= right; v += kStep) segment(v, top, v + h, bottom);
     content_ += "S\r\nQ\r\n";
-    dash_ = dashBefore;
+    restore(before);
 }
 
 void PdfWriter::paint(const Fill& fill, bool stroked, const char* fillStroke, const char* fillOnly,
@@ -493,7 +502,7 @@ void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float,
     const auto [rx, ry] = halfAxesOf(radius, aspect);
     const auto irx = static_cast<std::int32_t>(std::lround(rx)), iry = static_cast<std::int32_t>(std::lround(ry));
     const Fill fill = fillOf(style);
-    const int dashBefore = dash_;  // the Q below restores it
+    const PenState before = penState();  // the Q below restores it
     content_ += "q\r\n";
     if (fill.kind == Fill::Hatch) {
         content_ += "q\r\n";
@@ -506,7 +515,7 @@ void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float,
     content_ += "\r\n";
     paint(fill, stroked, "b", "f", "s");
     content_ += "Q\r\n";
-    dash_ = dashBefore;
+    restore(before);
 }
 
 void PdfWriter::PutPolygon(const std::vector<POLYVERT>& v, const cStyle& style) {

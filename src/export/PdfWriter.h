@@ -12,6 +12,7 @@
 // One writer per export: two exports may run at once on two documents in two threads.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -113,6 +114,16 @@ private:
     std::int32_t lastHeight_ = 0;
     std::int32_t pageHeight_ = 0;
     int dash_ = 0;  // the dash pattern in force in the page's content (a DrawStyleType)
+    // The stroke width and colour in force; kUnknown at a page's start.
+    static constexpr std::int64_t kUnknown = INT64_MIN;
+    std::int64_t penWidth_ = kUnknown;
+    std::int64_t penColor_ = kUnknown;
+    struct PenState {
+        int dash;
+        std::int64_t width, color;
+    };
+    PenState penState() const { return {dash_, penWidth_, penColor_}; }
+    void restore(const PenState& s) { dash_ = s.dash, penWidth_ = s.width, penColor_ = s.color; }
     std::string content_;
     std::string compressed_;
     std::vector<std::size_t> offsets_;  // index = object number
