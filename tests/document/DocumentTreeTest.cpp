@@ -1,16 +1,14 @@
 // The document tree and the builder operations of Preview on it: pages, bands, frames, the
 // paper-size table, the page, frame and element collections, generated element keys, the
-// element factory, the current page, frame and position, and document information. A page is
-// compared as one text (support pageText), so every field of its geometry is pinned at once.
+// element factory, the current page, frame and position, and document information. Pages are
+// compared as one text (support pageText), so every field of their geometry is pinned at once;
+// the expected texts of the row tables are in golden/PageStates.txt.
 #include "kalder/Preview.h"
 
 #include <gmock/gmock.h>
 
 #include <climits>
-#include <map>
-#include <sstream>
 
-#include "core/Locale.h"
 #include "document/ElementFactory.h"
 #include "document/cChangeStyle.h"
 #include "kalder/Enums.h"
@@ -24,65 +22,28 @@ using namespace test;
 using ::testing::ElementsAre;
 
 const Variant kNone = Variant::missing();
-const std::string kWhole = "\n  WholePage 0 (0, 0) 11910 x 16838";
-// A page with only the inside and WholePage frames, both covering the sheet.
-std::string plainPage(const std::string& key, int size, const std::string& no, int width, int height) {
-    const std::string w = std::to_string(width), h = std::to_string(height), sheet = w + " x " + h;
-    return key + ": size " + std::to_string(size) + " " + sheet + " no " + no +
-           " margins 0 0 0 0 bands 0 0 inside 0 0 " + w + " " + h + "\n  inside 1 (0, 0) " + sheet +
-           "\n  WholePage 0 (0, 0) " + sheet;
-}
-const std::string kNewPage = plainPage("Page 1", 9, "1/0", 11910, 16838);
 const std::string kDuplicate = kDuplicateKeyText;
-
-// The expected text of a page-building row, by row name, from golden/PageStates.txt.
-std::string golden(const std::string& name) {
-    static const std::map<std::string, std::string> texts = [] {
-        std::map<std::string, std::string> m;
-        std::istringstream in(readFile(KALDER_TEST_DATA "/golden/PageStates.txt"));
-        std::string line, *text = nullptr;
-        while (std::getline(in, line))
-            if (line.rfind("== ", 0) == 0) text = &m[line.substr(3)];
-            else if (text) *text += (text->empty() ? "" : "\n") + line;
-        return m;
-    }();
-    auto it = texts.find(name);
-    return it == texts.end() ? "no golden text" : it->second;
-}
 
 // A row changes page one of a new document (or a new Preview); the text it leaves is golden.
 template <class Target>
 struct ChangeRow { const char* name; std::function<void(Target&)> change; };
 
-void checkPages(std::initializer_list<ChangeRow<cPage>> rows) {
-    forEachRow<ChangeRow<cPage>>(rows, [](const auto& r) { EXPECT_EQ(onPageOne(r.change), golden(r.name)); });
+template <class Target, class Text>
+void checkRows(std::initializer_list<ChangeRow<Target>> rows, Text text) {
+    forEachRow<ChangeRow<Target>>(rows, [&](const auto& r) {
+        EXPECT_EQ(text(r.change), golden(KALDER_TEST_DATA "/golden/PageStates.txt", r.name));
+    });
 }
 
-void checkBuilds(std::initializer_list<ChangeRow<Preview>> rows) {
-    forEachRow<ChangeRow<Preview>>(rows, [](const auto& r) { EXPECT_EQ(onPreview(r.change), golden(r.name)); });
-}
-
-// The standard styles' values are pinned by the saved new document in XmlFormatTest.
+// Its page is the "NewDocument" row of the builder table below; the standard styles' values
+// are pinned by the saved new document in XmlFormatTest.
 TEST(NewDocument, HoldsPageOneWithInsideAndWholePageAndCopiesOfHeading5) {
     Preview pv;
     cDocument& doc = pv.document();
-    EXPECT_EQ(state(pv), "Page 1/inside 0,0\n" + kNewPage);
     EXPECT_EQ(doc.currentFrame(), doc.pages().Item(1)->Frames().Item("inside"));
     EXPECT_EQ(doc.currentFrame()->CurrentStyle, *doc.NamedStyles.find("Heading5"));
-    EXPECT_EQ(pv.FontName() + " " + std::to_string(int(pv.FontSize() * 10)) + " " + std::to_string(pv.FontBold()) +
-                  std::to_string(pv.FontUnderline()) + std::to_string(pv.FontItalic()),
-              "Arial 110 110");
     doc.Style.FontName = "Courier New";  // copies, not shared
     EXPECT_EQ(doc.pages().Item(1)->Style.FontName + doc.NamedStyles.find("Heading5")->FontName, "ArialArial");
-    // Keys are found without regard to case; the current-frame key is kept in lower case.
-    EXPECT_EQ(doc.pages().Item("PAGE 1")->Frames().Item("wholepage")->Key, "WholePage");
-    EXPECT_TRUE(doc.NamedStyles.find("HEADING1"));
-    EXPECT_FALSE(doc.pages().Item("Page 2"));
-    pv.CurrentFrame("WholePage");
-    EXPECT_EQ(where(pv) + " " + doc.currentFrame()->Key, "Page 1/wholepage 0,0 WholePage");
-    Preview other;  // two previews hold two documents
-    pv.AddPage();
-    EXPECT_EQ(other.TotalPages(), 1);
 }
 
 struct PaperRow { const char* name; std::int32_t paperSize, orientation, userWidth, userHeight, width, height; };
@@ -115,8 +76,18 @@ TEST(PaperSizes, GiveTheSheetSizeByPaperSizeAndOrientation) {
         });
 }
 
+// SetInside with margins 100 200 300 400 first, then margins and header depth whose sums may
+// leave the 32-bit range: such a field keeps its value, and the fields after it are computed.
+void setInsideTwice(cPage& p, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                    std::int32_t header) {
+    p.PageMarginLeft = 100; p.PageMarginTop = 200; p.PageMarginRight = 300; p.PageMarginBottom = 400; p.SetInside();
+    p.PageMarginLeft = left; p.PageMarginTop = top; p.PageMarginRight = right; p.PageMarginBottom = bottom;
+    p.PageHeaderSize = header; p.SetInside();
+}
+
 TEST(Pages, BandsMarginsAndSheetGiveTheFramesTheirPlaces) {
-    checkPages({
+    const int kMax = INT32_MAX, kMin = INT32_MIN;
+    checkRows<cPage>({
         {"SetHeaderMakesTheBandOnceAndMovesIt",
          [](cPage& p) {
              p.PageHeaderSize = 720; p.SetHeader(); p.PageMarginTop = 1440; p.PageMarginLeft = 100; p.SetHeader();
@@ -140,94 +111,38 @@ TEST(Pages, BandsMarginsAndSheetGiveTheFramesTheirPlaces) {
              p.AddFrame("box"); p.Style.Orientation = prORLandscape; p.SetInside();
              for (const auto& f : p.Frames()) f->Width += f->Style.Orientation;  // 2 on each
          }},
-    });
-}
-
-// SetInside: a field whose difference leaves the 32-bit range keeps its value, and the fields
-// after it are still computed. Margins start at 100 200 300 400.
-struct OverflowRow {
-    const char* name;
-    std::int32_t left, top, right, bottom, header;
-    const char* expected;  // margins, bands, inside rectangle, inside frame
-};
-
-TEST(SetInside, AnOverflowingFieldKeepsItsValue) {
-    const int kMax = INT32_MAX, kMin = INT32_MIN;
-    forEachRow<OverflowRow>(
-        {{"TopPlusHeader", 100, kMax - 10, 300, 500, 11,
-          "margins 100 2147483637 300 500 bands 11 0 inside 100 200 11610 16338\n  inside 1 (100, 200) 11510 x 16138"},
-         {"TopPlusHeaderJustFits", 100, kMax - 10, 300, 400, 10,
-          "margins 100 2147483637 300 400 bands 10 0 inside 100 2147483647 11610 16438\n"
-          "  inside 1 (100, 2147483647) 11510 x -2147467209"},
-         {"WidthMinusRight", 100, 200, kMin + 5, 500, 0,
-          "margins 100 200 -2147483643 500 bands 0 0 inside 100 200 11610 16338\n  inside 1 (100, 200) 11510 x 16138"},
-         {"HeightMinusBottomMinusFooter", 50, 200, 300, kMin + 5, 0,
-          "margins 50 200 300 -2147483643 bands 0 0 inside 50 200 11610 16438\n  inside 1 (50, 200) 11560 x 16238"},
-         // The inside rectangle itself fits; only the frame's width would not.
-         {"InsideFrameWidth", kMin + 5, 200, 300, 400, 0,
-          "margins -2147483643 200 300 400 bands 0 0 inside -2147483643 200 11610 16438\n"
-          "  inside 1 (-2147483643, 200) 11510 x 16238"}},
-        [](const OverflowRow& r) {
-            const std::string text = onPageOne([&](cPage& p) {
-                p.PageMarginLeft = 100; p.PageMarginTop = 200; p.PageMarginRight = 300; p.PageMarginBottom = 400;
-                p.SetInside(); p.PageMarginLeft = r.left; p.PageMarginTop = r.top; p.PageMarginRight = r.right;
-                p.PageMarginBottom = r.bottom; p.PageHeaderSize = r.header; p.SetInside();
-            });
-            const auto from = text.find("margins");
-            EXPECT_EQ(text.substr(from, text.find(kWhole) - from), r.expected);
-        });
-}
-
-TEST(DocumentAddPage, NumbersFollowThePreviousPageTheStyleIsACopyAndAUsedKeyRaises457) {
-    cDocument doc;
-    for (int i = 2; i <= 5; ++i) doc.AddPage("Page " + std::to_string(i), true, 0, 0, 0, 0, 0, 0, prPSA4);
-    doc.pages().Item(5)->PageNoType = prPTRoman;  // the number type follows the page before too
-    doc.pages().Item(5)->LogicalPageNo = 20; doc.Style.FontName = "Courier New"; doc.Style.Orientation = prORLandscape;
-    auto next = doc.AddPage("Page 6", true, 0, 0, 0, 0, 0, 0, prPSA4);
-    std::string numbers;
-    for (const auto& p : doc.pages()) numbers += std::to_string(p->LogicalPageNo) + " ";
-    EXPECT_EQ(numbers, "1 2 3 4 20 21 ");
-    EXPECT_EQ(pageText(*next), plainPage("Page 6", 9, "21/1", 16838, 11910));
-    EXPECT_EQ(next->Style, doc.Style);
-    doc.Style.FontName = "Times New Roman";
-    EXPECT_EQ(next->Style.FontName, "Courier New");
-    for (const char* key : {"Page 1", "page 1", "PAGE 1"})
-        EXPECT_THAT(errorOf([&] { doc.AddPage(key, true, 1, 2, 3, 4, 5, 6, prPSLetter); }),
-                    IsError(457, "FastCollection.Add", kDuplicate)) << key;
-    auto page = std::make_shared<cPage>();
-    EXPECT_THAT(errorOf([&] { doc.pages().AddPage(page, "Page 1"); }), IsError(457, "FastCollection.Add", kDuplicate));
-    EXPECT_EQ(page->Key, "");
-    EXPECT_EQ(pageText(*doc.pages().Item(1)), kNewPage);
-    EXPECT_EQ(doc.PagesCount(), 6);
-    // Without init no frame is made; the first page of an empty document is number one, arabic.
-    doc.pages().Clear();
-    EXPECT_EQ(pageText(*doc.AddPage("P", false, 1440, 720, 360, 180, 90, 45, prPSLetter)),
-              "P: size 1 15840 x 12240 no 1/0 margins 1440 360 720 180 bands 90 45 inside 1440 450 15120 12015");
+        {"OverflowTopPlusHeader", [&](cPage& p) { setInsideTwice(p, 100, kMax - 10, 300, 500, 11); }},
+        {"OverflowTopPlusHeaderJustFits", [&](cPage& p) { setInsideTwice(p, 100, kMax - 10, 300, 400, 10); }},
+        {"OverflowWidthMinusRight", [&](cPage& p) { setInsideTwice(p, 100, 200, kMin + 5, 500, 0); }},
+        {"OverflowHeightMinusBottomMinusFooter", [&](cPage& p) { setInsideTwice(p, 50, 200, 300, kMin + 5, 0); }},
+        // The inside rectangle itself fits; only the frame's width would not.
+        {"OverflowInsideFrameWidth", [&](cPage& p) { setInsideTwice(p, kMin + 5, 200, 300, 400, 0); }},
+    }, onPageOne);
 }
 
 TEST(Frames, StandardTypesOnceEachUnderlayFirstOthersRepeatLastNamesUnique) {
     cDocument doc;
     auto page = doc.pages().Item(1);
     cFrames& frames = page->Frames();
-    EXPECT_FALSE(frames.Add("another", kFrameWholePage) || frames.Add("another", kFrameInside));
-    EXPECT_TRUE(frames.Add("top", kFrameHeader) && frames.Add("bottom", kFrameFooter));
-    EXPECT_FALSE(frames.Add("top2", kFrameHeader) || frames.Add("bottom2", kFrameFooter));
     page->Style.FontName = "Courier New";
     auto box = page->AddFrame("box");  // a caller's frame: type 0 with a copy of the page style
-    EXPECT_TRUE(box->Style == page->Style && box->CurrentStyle == page->Style);
-    EXPECT_FALSE(page->AddFrame("BOX"));
-    EXPECT_TRUE(frames.Add("under", kFrameUnderlay));
-    EXPECT_FALSE(frames.Add("under2", kFrameUnderlay));
-    for (std::int32_t type : {5, 5, -1, 99}) EXPECT_TRUE(frames.Add("t" + std::to_string(frames.Count()), type));
+    EXPECT_TRUE(box->Style == page->Style && box->CurrentStyle == page->Style && !page->AddFrame("BOX"));
+    std::string added;  // 1 for each frame added
+    for (const auto& [name, type] : std::initializer_list<std::pair<const char*, std::int32_t>>{
+             {"another", kFrameWholePage}, {"another", kFrameInside}, {"top", kFrameHeader}, {"bottom", kFrameFooter},
+             {"top2", kFrameHeader}, {"bottom2", kFrameFooter}, {"under", kFrameUnderlay}, {"under2", kFrameUnderlay},
+             {"t1", 5}, {"t2", 5}, {"t3", -1}, {"t4", 99}})
+        added += frames.Add(name, type) ? "1" : "0";
+    EXPECT_EQ(added, "001100101111");
     EXPECT_THAT(errorOf([&] { frames.Add("INSIDE", 9); }), IsError(457, "FastCollection.Add", kDuplicate));
     auto frame = std::make_shared<cFrame>();
     EXPECT_FALSE(frames.AddFrame(frame, "wholepage"));  // reports nothing
     EXPECT_EQ(frame->Key, "");
     EXPECT_EQ(framesText(*page), "under 4 (0, 0) 0 x 0\ninside 1 (0, 0) 11910 x 16838\n"
-                                 "WholePage 0 (0, 0) 11910 x 16838\n"
-                                 "top 2 (0, 0) 0 x 0\nbottom 3 (0, 0) 0 x 0\nbox 0 (0, 0) 0 x 0\nt6 5 (0, 0) 0 x 0\n"
-                                 "t7 5 (0, 0) 0 x 0\nt8 -1 (0, 0) 0 x 0\nt9 99 (0, 0) 0 x 0");
-    EXPECT_EQ(frames.IndexOf("box"), 6);  // the frames after the underlay keep their positions by key
+                                 "WholePage 0 (0, 0) 11910 x 16838\nbox 0 (0, 0) 0 x 0\n"
+                                 "top 2 (0, 0) 0 x 0\nbottom 3 (0, 0) 0 x 0\nt1 5 (0, 0) 0 x 0\n"
+                                 "t2 5 (0, 0) 0 x 0\nt3 -1 (0, 0) 0 x 0\nt4 99 (0, 0) 0 x 0");
+    EXPECT_EQ(frames.IndexOf("box"), 4);  // the frames after the underlay keep their positions by key
     EXPECT_TRUE(frames.AddFrame(frame, "Box2"));
     EXPECT_EQ(frame->Key, "Box2");
     auto inside = frames.Item("inside");  // Clear empties every frame, then removes them
@@ -246,10 +161,8 @@ TEST(Frames, CopyCopiesEverythingAndTheElementsAsNewObjects) {
     auto c = f.Copy();
     EXPECT_EQ(frameText(*c) + " " + std::to_string(c->Rotation), "Box 7 (1, 2) 3 x 4 border 2 15 255 [El 1 bare] 900");
     EXPECT_TRUE(c->Style == f.Style && c->CurrentStyle == f.CurrentStyle);
-    for (int i = 1; i <= 2; ++i) {
-        EXPECT_NE(c->Elements().Item(i), f.Elements().Item(i));
-        EXPECT_EQ(c->Elements().Item(i)->ElementType(), f.Elements().Item(i)->ElementType());
-    }
+    EXPECT_TRUE(c->Elements().Item(1) != f.Elements().Item(1) && c->Elements().Item(2) != f.Elements().Item(2));
+    EXPECT_EQ(c->Elements().Item(2)->ElementType(), ekLine);
     EXPECT_EQ(std::dynamic_pointer_cast<cChangeStyle>(c->Elements().Item(1))->Style().FontName, "Courier New");
     EXPECT_EQ(f.Copy(false)->Elements().Count(), 0);
 }
@@ -269,18 +182,9 @@ TEST(Elements, KeysComeFromTheCountSoARemovedOneCanCollide) {
     EXPECT_THAT(errorOf([&] { elements.Add("el 1", ekArrow); }), IsError(457, "FastCollection.Add", kDuplicate));
     auto other = std::make_shared<cElement>(ekSymbol);
     EXPECT_THAT(errorOf([&] { elements.AddElement(other, "EL 1"); }), IsError(457, "FastCollection.Add", kDuplicate));
-    EXPECT_EQ(other->Key(), "");
-    ASSERT_EQ(elements.Count(), 1);
+    EXPECT_EQ(other->Key() + std::to_string(elements.Count()), "1");
     EXPECT_EQ(elements.Item("el 1"), first);
-    EXPECT_EQ(first->ElementType(), ekLine);  // a bare element carries only its type
-    EXPECT_EQ(cElement().ElementType(), -1);
-    // A style change makes its style the frame's running style; its copy is its own.
-    cStyle s;
-    s.FontName = "Courier New"; cChangeStyle change(s); change.linkAfterLoad(frame);
-    EXPECT_EQ(frame.CurrentStyle.FontName, "Courier New");
-    auto copy = std::dynamic_pointer_cast<cChangeStyle>(change.Copy());
-    change.Style(cStyle{});
-    EXPECT_EQ(copy->Style().FontName, "Courier New");
+    EXPECT_EQ(first->ElementType() * 10 + cElement().ElementType(), ekLine * 10 - 1);  // a bare element: its type
 }
 
 TEST(Elements, TheFactoryMakesKindsOneToFifteenOnly) {
@@ -297,17 +201,57 @@ TEST(Elements, TheFactoryMakesKindsOneToFifteenOnly) {
     EXPECT_TRUE(factory.has(ekChangeStyle) && std::dynamic_pointer_cast<cChangeStyle>(factory.create(ekChangeStyle)));
 }
 
-// Preview's builder: each row builds, then answers where the builder stands and the current page.
+// Preview's builder: each row builds, then answers where the builder stands and every page.
 TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
-    checkBuilds({
+    checkRows<Preview>({
+        {"NewDocument", [](Preview&) {}},
         {"AddFirstPageReplacesTheOnlyPage",
          [](Preview& pv) {
              pv.FontBold(false);  // an element in the old page's inside frame
              pv.CurrentX(50); pv.AddFirstPage("1 in", "0.5 in", "10 mm", "1 cm", "0.25 in", "12 pt", prPSLetter);
          }},
-        {"AddFirstPageOnADocumentWithoutPages", [](Preview& pv) { pv.DeletePage(1); pv.AddFirstPage(); }},
+        {"AddFirstPageOnADocumentWithoutPages",
+         [](Preview& pv) { pv.AddPage(); pv.AddPage(); pv.DeletePage(1, 3); pv.AddFirstPage(); }},
+        // Reading the current page with none set adds one, once.
+        {"AddFirstPageFailsOnceThereAreTwoPages",
+         [](Preview& pv) {
+             EXPECT_EQ(pv.AddFirstPage(), "Page 1");
+             EXPECT_EQ(pv.AddPage(), "Page 2");
+             pv.CurrentPage("Page 1");
+             EXPECT_THAT(errorOf([&] { pv.AddFirstPage("1 in"); }), IsError(897, "AddFirstPage", "More than one page"));
+             pv.document().CurrentPage("");
+             pv.CurrentPage();
+             EXPECT_EQ(pv.CurrentPage(), "Page 3");
+         }},
         {"AddPageWithoutArgumentsTakesTheDocumentPageSize",
          [](Preview& pv) { pv.document().Style.PageSize = prPSLegal; pv.CurrentX(10); pv.CurrentY(20); pv.AddPage(); }},
+        {"AddPageSizeZeroOrNoneTakesTheDocumentStyles",
+         [](Preview& pv) {
+             pv.document().Style.PageSize = prPSA5;
+             for (const Variant& size : {kNone, Variant(0), Variant(prPSLetter), Variant("5"), Variant("big")})
+                 pv.AddPage(kNone, kNone, kNone, kNone, kNone, kNone, size);  // "big": a skipped step
+         }},
+        // Page numbers and their type follow the page before; the page style is a copy.
+        {"DocumentAddPageNumbersFollowThePreviousPage",
+         [](Preview& pv) {
+             cDocument& doc = pv.document();
+             for (int i = 2; i <= 5; ++i) doc.AddPage("Page " + std::to_string(i), true, 0, 0, 0, 0, 0, 0, prPSA4);
+             doc.pages().Item(5)->PageNoType = prPTRoman; doc.pages().Item(5)->LogicalPageNo = 20;
+             doc.Style.FontName = "Courier New"; doc.Style.Orientation = prORLandscape;
+             auto next = doc.AddPage("Page 6", true, 0, 0, 0, 0, 0, 0, prPSA4);
+             doc.Style.FontName = "Times New Roman";
+             EXPECT_EQ(next->Style.FontName, "Courier New");
+             auto page = std::make_shared<cPage>();
+             EXPECT_THAT(errorOf([&] { doc.pages().AddPage(page, "PAGE 1"); }),
+                         IsError(457, "FastCollection.Add", kDuplicate));
+             EXPECT_EQ(page->Key, "");
+         }},
+        // Bad measures count as zero; measures round half to even.
+        {"NewPageBadMeasuresAndHalfTwips",
+         [](Preview& pv) {
+             EXPECT_EQ(pv.NewPage("1 inch", "1 in", "abc in", "720"), "Page 2");
+             pv.NewPage(2.5, 3.5, "0.01 in", "1.25 pt");
+         }},
         {"NewPageInchMarginsWithHalfInchBands",
          [](Preview& pv) { pv.NewPage("1 in", "1 in", "1 in", "1 in", "0.5 in", "0.5 in"); }},
         // After DeletePage the computed key can be one a remaining page has: nothing is added.
@@ -317,9 +261,42 @@ TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
              pv.DeletePage(2); pv.CurrentPage("Page 1"); pv.CurrentFrame("WholePage"); pv.CurrentX(99);
              pv.AddPage("1 in");
          }},
+        // The next page number follows the last remaining page; 7 is beyond the last page.
+        {"DeletePageRanges",
+         [](Preview& pv) {
+             for (int i = 0; i < 5; ++i) pv.AddPage();
+             pv.DeletePage(2, 4); pv.DeletePage(7); pv.DeletePage(3); pv.AddPage();
+         }},
+        // Attribute and frame sets then find no frame to change, and the document style stays too.
+        {"ClearPageLeavesPagesWithoutFramesSoAttributeSetsFindNoFrame",
+         [](Preview& pv) {
+             for (int i = 0; i < 4; ++i) pv.AddPage();
+             pv.CurrentPage("Page 1"); pv.ClearPage(1, 2); pv.ClearPage(4);
+             const cStyle documentStyle = pv.document().Style;
+             pv.FontName("Courier New"); pv.FontSize(30); pv.FontBold(false); pv.LeadingVal(3); pv.ShowBorder(true);
+             pv.FrameLeft("1 in"); pv.CurrentPage("Page 1");  // choosing the page again finds no first frame
+             EXPECT_EQ(pv.document().Style, documentStyle);
+             EXPECT_EQ(pv.CurrentFrame() + std::to_string(pv.FrameLeft() + pv.ShowBorder()), "0");
+         }},
         {"ReadingCurrentPageWithNoneCreatesOne",
          [](Preview& pv) {
              pv.document().Style.PageSize = prPSLetter; pv.document().CurrentPage(""); pv.CurrentPage();
+         }},
+        // Each page measure in whole twips; a measure that does not convert keeps the old value.
+        {"PageMeasuresAndBadMeasures",
+         [](Preview& pv) {
+             const std::vector<std::function<void(const Variant&)>> sets = {
+                 [&](const Variant& v) { pv.PageMarginLeft(v); }, [&](const Variant& v) { pv.PageMarginRight(v); },
+                 [&](const Variant& v) { pv.PageMarginTop(v); }, [&](const Variant& v) { pv.PageMarginBottom(v); },
+                 [&](const Variant& v) { pv.PageHeaderSize(v); }, [&](const Variant& v) { pv.PageFooterSize(v); }};
+             int n = 0;
+             for (const auto& set : sets) {
+                 set(Variant(std::to_string(++n) + " cm"));
+                 for (const char* bad : {"1 inch", "abc in", "1in", "", "9e40 in"}) set(Variant(bad));
+             }
+             EXPECT_THAT((std::vector{pv.PageMarginLeft(), pv.PageMarginRight(), pv.PageMarginTop(),
+                                      pv.PageMarginBottom(), pv.PageHeaderSize(), pv.PageFooterSize()}),
+                         ElementsAre(567, 1134, 1701, 2268, 2835, 3402));
          }},
         {"MarginsMoveTheInsideAndTheBands",
          [](Preview& pv) {
@@ -334,6 +311,36 @@ TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
          }},
         // Width and height write the user size that only the user paper size uses.
         {"UserSizeUnused", [](Preview& pv) { pv.PageWidth(10000); pv.PageHeight(5000); }},
+        // With one page they set the document style too, which the next page takes; with more, the page only.
+        {"PageSizeAndOrientationSetTheDocumentStyleOnlyOnAOnePageDocument",
+         [](Preview& pv) {
+             pv.PageSize(prPSLetter); pv.Orientation(prORLandscape); pv.AddPage();
+             EXPECT_THAT((std::vector{pv.PageSize(), pv.Orientation(), pv.PageWidth(), pv.PageInsideBottom()}),
+                         ElementsAre(prPSLetter, prORLandscape, 15840, 12240));
+             pv.PageSize(prPSLegal); pv.Orientation(prORPortrait); pv.AddPage();
+         }},
+        {"AddPageTemplateKeepsAUserSizedLandscapeSheetAndTakesANamedSource",
+         [](Preview& pv) {
+             pv.PageWidth(10000); pv.PageHeight(5000); pv.PageSize(prPSUserDefine); pv.Orientation(prORLandscape);
+             pv.AddPageTemplate(); pv.AddPage("1 in"); pv.AddPage("2 in");
+             EXPECT_EQ(pv.AddPageTemplate("page 3"), "Page 5");
+             EXPECT_EQ(pv.AddPageTemplate("Page 9"), "");
+         }},
+        // The inside frame is copied without its elements; page and frame styles are copies too.
+        {"AddPageTemplateCopiesGeometryStyleAndFrames",
+         [](Preview& pv) {
+             pv.AddFirstPage("1 in", "1 in", "0.5 in", "0.5 in", "0.5 in", "0.25 in", prPSLetter);
+             pv.Orientation(prORLandscape); pv.FontItalic(true);
+             pv.AddFrame("Box", "1 in", "1 in", "2 in", "1 in"); pv.ShowBorder(true); pv.FontName("Courier New");
+             pv.FontBold(false); pv.CurrentFrame("header"); pv.FontSize(9); pv.CurrentPage("Page 1");
+             EXPECT_EQ(pv.AddPageTemplate(), "Page 2");
+             auto source = pageOf(pv, "Page 1"), page = pageOf(pv, "Page 2");
+             EXPECT_EQ(page->Style, source->Style);
+             for (const auto& original : source->Frames()) {
+                 auto copy = page->Frames().Item(original->Key);
+                 EXPECT_TRUE(copy != original && copy->Style == original->Style) << original->Key;
+             }
+         }},
         {"AddFrameMakesItCurrent",
          [](Preview& pv) { pv.CurrentX(5); pv.AddFrame("Box", "1 in", "2 in", "3 in", "10 mm"); }},
         // A used name adds nothing and keeps the current frame; a bad measure leaves its side at zero.
@@ -365,182 +372,20 @@ TEST(Builder, PagesFramesAndThePositionEndWhereExpected) {
          }},
         {"ClearFrameKeysStartAgain",
          [](Preview& pv) { pv.FontBold(false); pv.FontBold(true); pv.ClearFrame(); pv.FontItalic(true); }},
-    });
-}
-
-TEST(Builder, AddFirstPageFailsOnceThereAreTwoPages) {
-    Preview pv;
-    EXPECT_EQ(pv.AddFirstPage(), "Page 1");
-    EXPECT_EQ(pv.AddPage(), "Page 2");
-    pv.CurrentPage("Page 1");
-    EXPECT_THAT(errorOf([&] { pv.AddFirstPage("1 in"); }), IsError(897, "AddFirstPage", "More than one page"));
-    EXPECT_EQ(state(pv), "Page 1/inside 0,0\n" + kNewPage);
-    EXPECT_EQ(pv.TotalPages(), 2);
-    pv.document().CurrentPage("");
-    EXPECT_EQ(pv.CurrentPage(), "Page 3");  // read twice: the page is there now
-    EXPECT_EQ(pv.CurrentPage() + std::to_string(pv.TotalPages()), "Page 33");
-}
-
-struct PageSizeRow { const char* name; Variant given; std::int32_t expected; };
-
-TEST(Builder, AddPageSizeZeroOrNoneTakesTheDocumentStyles) {
-    forEachRow<PageSizeRow>({{"Missing", kNone, prPSA5}, {"Zero", Variant(0), prPSA5},
-                             {"Given", Variant(prPSLetter), prPSLetter}, {"GivenAsText", Variant("5"), prPSLegal},
-                             {"NotANumber", Variant("big"), prPSA5}},  // a skipped step
-                            [&](const PageSizeRow& r) {
-                                Preview pv;
-                                pv.document().Style.PageSize = prPSA5;
-                                ASSERT_EQ(pv.AddPage(kNone, kNone, kNone, kNone, kNone, kNone, r.given), "Page 2");
-                                EXPECT_EQ(pv.PageSize(), r.expected);
-                            });
-}
-
-TEST(Builder, NewPageBadMeasuresCountAsZeroAndMeasuresRoundHalfToEven) {
-    auto margins = [](Preview& pv) {
-        return std::to_string(pv.PageMarginLeft()) + " " + std::to_string(pv.PageMarginRight()) + " " +
-               std::to_string(pv.PageMarginTop()) + " " + std::to_string(pv.PageMarginBottom());
-    };
-    Preview pv;
-    ASSERT_EQ(pv.NewPage("1 inch", "1 in", "abc in", "720"), "Page 2");
-    EXPECT_EQ(margins(pv), "0 1440 0 720");
-    pv.NewPage(2.5, 3.5, "0.01 in", "1.25 pt");
-    EXPECT_EQ(margins(pv), "2 4 14 25");
-}
-
-TEST(Builder, DeletePageRangesAndTheNextNumberFollowsTheLastRemainingPage) {
-    Preview pv;
-    for (int i = 0; i < 5; ++i) pv.AddPage();
-    pv.DeletePage(2, 4);
-    pv.DeletePage(7);  // beyond the last page: nothing
-    EXPECT_THAT(pageKeys(pv.document()), ElementsAre("Page 1", "Page 5", "Page 6"));
-    pv.DeletePage(3);
-    EXPECT_EQ(pv.AddPage(), "Page 3");
-    EXPECT_EQ(pageOf(pv, "Page 5")->LogicalPageNo * 10 + pageOf(pv, "Page 3")->LogicalPageNo, 56);
-    pv.DeletePage(1, 3);
-    EXPECT_EQ(pv.TotalPages(), 0);
-}
-
-// Attribute and frame sets then find no frame to change, and the document style stays too.
-TEST(Builder, ClearPageLeavesPagesWithoutFramesSoAttributeSetsFindNoFrame) {
-    Preview pv;
-    pv.AddPage(); pv.AddPage(); pv.AddPage(); pv.CurrentPage("Page 1"); pv.ClearPage(1, 2);
-    const std::string page2 = plainPage("Page 2", 9, "2/0", 11910, 16838);
-    EXPECT_EQ(pageText(pv, "Page 2"), page2.substr(0, page2.find('\n')));
-    EXPECT_EQ(pageOf(pv, "Page 3")->Frames().Count(), 2);
-    pv.ClearPage(3);  // one page
-    EXPECT_EQ(pageOf(pv, "Page 3")->Frames().Count() * 10 + pageOf(pv, "Page 4")->Frames().Count(), 2);
-    EXPECT_FALSE(pv.document().currentFrame());
-    const cStyle documentStyle = pv.document().Style;
-    pv.FontName("Courier New"); pv.FontSize(30); pv.FontBold(false); pv.LeadingVal(3); pv.ShowBorder(true);
-    pv.FrameLeft("1 in");
-    EXPECT_EQ(pv.document().Style, documentStyle);
-    EXPECT_EQ(pageOf(pv, "Page 1")->Frames().Count() + pv.FrameLeft() + pv.ShowBorder(), 0);
-    pv.CurrentPage("Page 1");  // choosing the page again finds no first frame
-    EXPECT_EQ(pv.CurrentFrame(), "");
-}
-
-TEST(Builder, AddPageTemplateCopiesGeometryStyleAndFramesButNotTheInsideElements) {
-    Preview pv;
-    pv.AddFirstPage("1 in", "1 in", "0.5 in", "0.5 in", "0.5 in", "0.25 in", prPSLetter); pv.Orientation(prORLandscape);
-    pv.FontItalic(true);  // inside: El 1
-    pv.AddFrame("Box", "1 in", "1 in", "2 in", "1 in"); pv.ShowBorder(true); pv.FontName("Courier New");
-    pv.FontBold(false);  // Box: El 1, El 2
-    pv.CurrentFrame("header");
-    pv.FontSize(9);  // header: El 1
-    auto source = pageOf(pv, "Page 1");
-    pv.CurrentPage("Page 1");
-    EXPECT_EQ(pv.AddPageTemplate(), "Page 2");
-    auto page = pageOf(pv, "Page 2");
-    EXPECT_EQ(state(pv),
-              "Page 2/inside 0,0\n"
-              "Page 2: size 1 15840 x 12240 no 2/0 margins 1440 720 1440 720 bands 720 360 "
-              "inside 1440 1440 14400 11160\n"
-              "  inside 1 (1440, 1440) 12960 x 9720\n  WholePage 0 (0, 0) 15840 x 12240\n"
-              "  header 2 (1440, 720) 12960 x 720 [El 1]\n  footer 3 (1440, 11160) 12960 x 360\n"
-              "  Box 0 (1440, 1440) 2880 x 1440 border 0 0 0 [El 1 El 2]");
-    EXPECT_EQ(frameText(*source->Frames().Item("inside")), "inside 1 (1440, 1440) 12960 x 9720 [El 1]");
-    EXPECT_EQ(page->Style, source->Style);
-    for (const auto& original : source->Frames()) {
-        EXPECT_NE(page->Frames().Item(original->Key), original);
-        EXPECT_EQ(page->Frames().Item(original->Key)->Style, original->Style) << original->Key;
-    }
-    auto box = page->Frames().Item("Box");  // the elements are new objects
-    EXPECT_NE(box->Elements().Item(1), source->Frames().Item("Box")->Elements().Item(1));
-    EXPECT_EQ(std::dynamic_pointer_cast<cChangeStyle>(box->Elements().Item(2))->Style().FontName, "Courier New");
-}
-
-TEST(Builder, AddPageTemplateKeepsAUserSizedLandscapeSheetAndTakesANamedSource) {
-    Preview pv;
-    pv.PageWidth(10000); pv.PageHeight(5000); pv.PageSize(prPSUserDefine); pv.Orientation(prORLandscape);
-    ASSERT_EQ(pv.AddPageTemplate(), "Page 2");
-    EXPECT_EQ(pageText(pv, "Page 2"), plainPage("Page 2", 42, "2/0", 5000, 10000));
-    EXPECT_EQ(pv.PageSize() * 10 + pv.Orientation(), prPSUserDefine * 10 + prORLandscape);
-    pv.AddPage("1 in"); pv.AddPage("2 in");
-    ASSERT_EQ(pv.AddPageTemplate("page 3"), "Page 5");
-    EXPECT_EQ(pv.PageMarginLeft(), 1440);
-    EXPECT_EQ(pv.AddPageTemplate("Page 9"), "");
-    EXPECT_EQ(pv.TotalPages(), 5);
+    }, onPreview);
 }
 
 TEST(Builder, EqualAttributeChangesOnTwoPagesShareOneStyle) {
     Preview pv;
-    pv.AddFirstPage(0, 0, 0, 0, kNone, kNone, prPSA4); pv.FontBold(true); pv.AddPage(); pv.FontBold(true);
+    pv.FontBold(false); pv.AddPage(); pv.FontBold(false);
     auto changeOn = [&](const std::string& page) {
         return std::dynamic_pointer_cast<cChangeStyle>(pageOf(pv, page)->Frames().Item("inside")->Elements().Item(1));
     };
-    EXPECT_EQ(&changeOn("Page 1")->Style(), &changeOn("Page 2")->Style());
-    EXPECT_TRUE(changeOn("Page 2")->Style().Bold);
+    EXPECT_TRUE(&changeOn("Page 1")->Style() == &changeOn("Page 2")->Style() && !changeOn("Page 2")->Style().Bold);
 }
 
-struct MeasureRow {
-    const char* name;
-    std::function<void(Preview&, const Variant&)> set;
-    std::function<std::int32_t(const Preview&)> get;
-};
-#define KALDER_MEASURE(Name) \
-    {#Name, [](Preview& p, const Variant& v) { p.Name(v); }, [](const Preview& p) { return p.Name(); }}
-
-TEST(Builder, PageMeasuresAreWholeTwipsAndABadMeasureKeepsTheOldValue) {
-    forEachRow<MeasureRow>({KALDER_MEASURE(PageMarginLeft), KALDER_MEASURE(PageMarginRight),
-                            KALDER_MEASURE(PageMarginTop), KALDER_MEASURE(PageMarginBottom),
-                            KALDER_MEASURE(PageHeaderSize), KALDER_MEASURE(PageFooterSize)},
-                           [&](const MeasureRow& r) {
-                               Preview pv;
-                               r.set(pv, Variant("1 in"));
-                               ASSERT_EQ(r.get(pv), 1440);
-                               const std::string page = state(pv);
-                               for (const char* bad : {"1 inch", "abc in", "1in", "", "9e40 in"}) {
-                                   r.set(pv, Variant(bad));
-                                   EXPECT_EQ(state(pv), page) << bad;
-                               }
-                               r.set(pv, Variant(2.5));
-                               EXPECT_EQ(r.get(pv), 2);
-                           });
-}
-
-TEST(Builder, PageSizeAndOrientationSetTheDocumentStyleOnlyOnAOnePageDocument) {
-    Preview pv;
-    pv.PageSize(prPSLetter);
-    EXPECT_EQ(pageText(pv, "Page 1"), plainPage("Page 1", 1, "1/0", 12240, 15840));
-    pv.Orientation(prORLandscape);
-    EXPECT_EQ(pageText(pv, "Page 1"), plainPage("Page 1", 1, "1/0", 15840, 12240));
-    EXPECT_EQ(pv.document().Style.PageSize * 10 + pv.document().Style.Orientation, prPSLetter * 10 + prORLandscape);
-    pv.AddPage();  // the next page takes them from the document style
-    EXPECT_THAT((std::vector{pv.PageSize(), pv.Orientation(), pv.PageWidth()}), ElementsAre(1, 2, 15840));
-    pv.PageSize(prPSLegal);  // with several pages only the current page changes
-    pv.Orientation(prORPortrait);
-    EXPECT_EQ(pv.document().Style.PageSize * 10 + pv.document().Style.Orientation, prPSLetter * 10 + prORLandscape);
-    EXPECT_EQ(pageOf(pv, "Page 1")->PageSize() * 10 + pageOf(pv, "Page 1")->Style.Orientation,
-              prPSLetter * 10 + prORLandscape);
-    EXPECT_EQ(pv.PageInsideBottom(), 20160);
-}
-
-TEST(DocInfo, CreationDateIsTodaySettingAgainMovesToTheEndAndGetAnswersTheFirst) {
-    const std::string before = shortDateToday();
-    Preview pv;
-    const std::string after = shortDateToday();
-    const std::string date = pv.DocInfoGet("CreationDate");
-    EXPECT_TRUE(!date.empty() && (date == before || date == after)) << date;
+TEST(DocInfo, SettingAgainMovesToTheEndAndGetAnswersTheFirst) {
+    Preview pv, fresh;
     EXPECT_EQ(pv.DocInfoGet("Author") + "|" + pv.DocInfoGet("creationdate"), "not found|not found");  // exact names
     pv.DocInfoSet("Author", "Ann"); pv.DocInfoSet("Title", "Report"); pv.DocInfoSet("author", "lower");
     pv.DocInfoSet("Author", "Bob");
@@ -552,10 +397,8 @@ TEST(DocInfo, CreationDateIsTodaySettingAgainMovesToTheEndAndGetAnswersTheFirst)
     EXPECT_EQ(pv.DocInfoGet("Title"), "Report");
     pv.AddStyle("Big", "Arial", 24); pv.AddPage(); pv.CurrentX(7);
     pv.KillDoc();  // KillDoc starts a new document
-    EXPECT_EQ(state(pv), "Page 1/inside 0,0\n" + kNewPage);
-    EXPECT_EQ(pv.TotalPages(), 1);
-    EXPECT_EQ(pv.GetAllStyles(), "Normal/Heading1/Heading2/Heading3/Heading4/Heading5");
-    EXPECT_EQ(pv.DocInfoGet("Author"), "not found");
+    EXPECT_EQ(state(pv) + pv.GetAllStyles() + pv.DocInfoGet("Author"),
+              state(fresh) + fresh.GetAllStyles() + "not found");
 }
 
 }  // namespace

@@ -70,10 +70,7 @@ const KindRow kRows[] = {
 // Loads a fresh object of the kind `node` holds and saves it to `out`.
 void reload(pugi::xml_node node, ItemWriter& out) {
     const std::string kind = node.name();
-    auto reloadRecord = [&](auto record) {
-        record.loadXml(ItemReader(node));
-        record.writeXml(out);
-    };
+    auto reloadRecord = [&](auto record) { record.loadXml(ItemReader(node)); record.writeXml(out); };
     if (kind == "Style") return saveStyle(out, loadStyle(ItemReader(node)));
     if (kind == "Frame") return reloadRecord(cFrame());
     if (kind == "Page") return reloadRecord(cPage());

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Locale.h"
@@ -21,6 +23,18 @@
 
 namespace kalder::test {
 
+// The texts of a golden file by name: a line "== name" starts one; lines before the first are notes.
+inline std::string golden(const std::string& file, const std::string& name) {
+    static std::map<std::string, std::map<std::string, std::string>> files;
+    auto& texts = files[file];
+    std::istringstream in(texts.empty() ? readFile(file) : "");
+    std::string line, *text = nullptr;
+    while (std::getline(in, line))
+        if (line.rfind("== ", 0) == 0) text = &texts[line.substr(3)];
+        else if (text) *text += (text->empty() ? "" : "\n") + line;
+    auto it = texts.find(name);
+    return it == texts.end() ? "no golden text for " + name : it->second;
+}
 
 inline std::vector<std::string> pageKeys(const cDocument& doc) {
     std::vector<std::string> keys;
@@ -71,8 +85,12 @@ inline std::string where(Preview& pv) {
            std::to_string(d.CurrentY);
 }
 
-// Where the builder stands, then the current page.
-inline std::string state(Preview& pv) { return where(pv) + "\n" + pageText(*pv.document().currentPage()); }
+// Where the builder stands, then every page.
+inline std::string state(Preview& pv) {
+    std::string text = where(pv);
+    for (const auto& p : std::as_const(pv.document()).pages()) text += "\n" + pageText(*p);
+    return text;
+}
 
 // The text of page one of a new document after `change`.
 inline std::string onPageOne(const std::function<void(cPage&)>& change) {
