@@ -180,8 +180,10 @@ TEST(ShapesAdd, MeasuresConvertedCurrentPositionTakenAFrameNeededUnknownSymbolsR
 // Real page images, 15 twips a pixel: the frame's (1500, 3000) twips are (100, 200) pixels.
 // (PdfPixelsTest holds every kind's image to the PDF's.)
 TEST(ShapesPixels, ArcsTurnCounterClockwiseAndPatternFillsShowNoInterior) {
-    FrameDoc arc;  // centre (300, 300), radius 100, a quarter turn from 3 o'clock (to 1.56 rad)
-    arc.pv.DrawArc(3000, 1500, 1500, 0, 1.5707963f, 1);
+    // Centre (300, 300), radius 100, a quarter turn from 3 o'clock (to 1.56 rad); a font symbol
+    // without text shows nothing.
+    FrameDoc arc;
+    arc.pv.DrawArc(3000, 1500, 1500, 0, 1.5707963f, 1), arc.pv.DrawSymbol("DejaVu Sans", "", true, 6000, 3000, 720);
     EXPECT_LE(test::offBy(test::inkOf(test::pageImage(arc.pv)), {301, 200, 400, 300}), 1);
     FrameDoc doc;
     doc.pv.FillColor(0xFF0000), doc.pv.FillStyle(vbCross), doc.pv.DrawRoundRect(1500, 0, 4500, 1500, 300);
