@@ -15,6 +15,7 @@
 #include "print/OutputSettings.h"
 #include "print/Printers.h"
 #include "print/frmPrinterSetup.h"
+#include "support/Ink.h"
 #include "support/Printing.h"
 
 using namespace kalder;
@@ -23,19 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Starts the queues through scripts/cups.sh (found upwards from the working folder or the
-// test program) unless they are up; false when there is no CUPS to be had.
+// Whether the queues of scripts/cups.sh (which `make test` runs first) are up.
 bool cupsReady() {
-    static const bool ready = [] {
-        auto up = [] { return runTool("lpstat -p KalderPDF -p KalderTrays -p KalderRejects").status == 0; };
-        if (up()) return true;
-        std::error_code ec;
-        for (fs::path start : {fs::current_path(ec), fs::read_symlink("/proc/self/exe", ec).parent_path()})
-            for (fs::path dir = start; !dir.empty() && dir != dir.root_path(); dir = dir.parent_path())
-                if (fs::exists(dir / "scripts" / "cups.sh"))
-                    return runTool("'" + (dir / "scripts" / "cups.sh").string() + "'"), up();
-        return false;
-    }();
+    static const bool ready = runTool("lpstat -p KalderPDF -p KalderTrays -p KalderRejects").status == 0;
     return ready;
 }
 
@@ -88,7 +79,7 @@ fs::path printJob(Preview& pv, const std::string& printer = "KalderPDF") {
 class CupsPrint : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!cupsReady()) GTEST_SKIP() << "no CUPS server could be started (scripts/cups.sh)";
+        if (!cupsReady()) GTEST_SKIP() << "the CUPS queues are not up: run scripts/cups.sh";
     }
     void TearDown() override {  // removes the files the jobs of this process left behind
         std::error_code ec;
@@ -96,37 +87,25 @@ protected:
             if (entry.path().filename().string().rfind("KT" + std::to_string(::getpid()) + "x", 0) == 0)
                 fs::remove(entry, ec);
     }
+    CountedPreview counted;
+    Preview& pv = counted.pv;
 };
 
-struct Sheet {
-    int marker = 0, inkWidth = 0, inkHeight = 0;  // the page number the square says; extent of the ink
-};
-
-// Every sheet of a PDF as pdftoppm renders it in grey at 20 dots per inch.
-std::vector<Sheet> sheetsOf(const fs::path& pdf) {
+// The ink of every sheet of a PDF as pdftoppm renders it in grey at 20 dots per inch.
+std::vector<InkBox> sheetsOf(const fs::path& pdf) {
     ScratchDir dir;
-    runTool("pdftoppm -gray -r 20 '" + pdf.string() + "' '" + (dir.path() / "s").string() + "'");
-    std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(dir.path())) files.push_back(e.path());
-    std::sort(files.begin(), files.end());
-    std::vector<Sheet> sheets;
-    for (const fs::path& f : files) {
-        const QImage image(QString::fromStdString(f.string()));
-        int minX = image.width(), maxX = -1, minY = image.height(), maxY = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) < 128)
-                    minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
-                    maxY = std::max(maxY, y);
-        sheets.push_back(maxX < 0 ? Sheet{} : Sheet{static_cast<int>(std::lround((minX - 20) / 10.0)) + 1,
-                                                     maxX - minX + 1, maxY - minY + 1});
-    }
+    runTool("pdftoppm -gray -r 20 '" + pdf.string() + "' '" + dir.file("s") + "'");
+    std::vector<InkBox> sheets;
+    for (const std::string& name : dir.entries())
+        sheets.push_back(inkOf(QImage(QString::fromStdString(dir.file(name))), [](QRgb p) { return qGray(p) < 128; }));
     return sheets;
 }
 
+// The page number each sheet's square tells (0 for a sheet without ink).
 std::string markers(const fs::path& pdf) {
     std::string out;
-    for (const Sheet& s : sheetsOf(pdf)) out += std::to_string(s.marker) + " ";
+    for (const InkBox& s : sheetsOf(pdf))
+        out += std::to_string(s.empty() ? 0 : static_cast<int>(std::lround((s.left - 20) / 10.0)) + 1) + " ";
     return out;
 }
 
@@ -143,19 +122,14 @@ void buildMarkedPages(Preview& pv, int count) {
 
 constexpr const char* kA4 = "595 x 842 pts (A4)";
 
+// A job of `pages` pages: the page number on each sheet (by its square), the job's copies
+// attribute ("" when the printer makes none), the settings, the paper as pdfinfo reports it,
+// and another job attribute with its value.
 struct JobRow {
-    const char* name;
-    int pages;
-    const char* sheets;  // the page number on each, by its square
-    const char* copies = "";  // the job's copies attribute: "" when the printer makes none
-    int count = 1;            // the Copies setting
-    bool collate = true;
-    int pagesOpt = prPOAll;
-    const char* range = "";
-    int oddEven = prOEBoth, paperSize = prPSA4;
-    const char* paper = kA4;  // as pdfinfo reports it
-    int bin = prBNAuto;
-    const char* printer = "KalderPDF", *attribute = "", *value = "";  // another job attribute and its value
+    const char* name; int pages; const char* sheets, *copies = "";
+    int count = 1; bool collate = true; int pagesOpt = prPOAll; const char* range = "";
+    int oddEven = prOEBoth, paperSize = prPSA4; const char* paper = kA4; int bin = prBNAuto;
+    const char* printer = "KalderPDF", *attribute = "", *value = "";
 };
 
 TEST_F(CupsPrint, JobsComeOutAsTheSettingsSay) {
@@ -184,8 +158,7 @@ TEST_F(CupsPrint, JobsComeOutAsTheSettingsSay) {
             const fs::path file = printJob(pv, row.printer);
             if (file.empty()) return;
             EXPECT_EQ(markers(file), row.sheets);
-            const std::string info = runTool("pdfinfo '" + file.string() + "'").output;
-            EXPECT_NE(info.find(row.paper), std::string::npos) << info;
+            EXPECT_THAT(runTool("pdfinfo '" + file.string() + "'").output, ::testing::HasSubstr(row.paper));
             EXPECT_EQ(jobAttribute(file, "copies"), row.copies);
             if (*row.attribute) EXPECT_EQ(jobAttribute(file, row.attribute), row.value);
             EXPECT_EQ(joined(counted.complete, pv.TotalPages(), pv.Copies()), "1|1|1|");  // printed, so reset
@@ -199,19 +172,15 @@ TEST_F(CupsPrint, LandscapePagesArriveTurnedUnlessForcedPortrait) {
     for (Preview* pv : {&asIs, &forced})
         for (int n = 1; n <= 2; ++n) {
             if (n == 2) pv->AddPage(), pv->Orientation(prORLandscape);
-            pv->CurrentFrame("WholePage");
-            pv->FillStyle(0);
-            pv->FillColor(0);
+            pv->CurrentFrame("WholePage"), pv->FillStyle(0), pv->FillColor(0);
             pv->DrawLine(1440, 1440, 1440 * 6, 1440 + 720, prLBBoxFill);
         }
     forced.OrientOpt(prOOPortrait), forced.PagesOpt(prPORange), forced.PageRange("2");
-    const auto turned = sheetsOf(printJob(asIs));
-    const auto upright = sheetsOf(printJob(forced));
-    ASSERT_EQ(turned.size(), 2u);
-    ASSERT_EQ(upright.size(), 1u);
-    EXPECT_GT(turned[0].inkWidth, 4 * turned[0].inkHeight);
-    EXPECT_GT(turned[1].inkHeight, 4 * turned[1].inkWidth);
-    EXPECT_GT(upright[0].inkWidth, 4 * upright[0].inkHeight);
+    const auto turned = sheetsOf(printJob(asIs)), upright = sheetsOf(printJob(forced));
+    ASSERT_EQ(joined(turned.size(), upright.size()), "2|1|");
+    auto lying = [](const InkBox& s) { return s.right - s.left > 4 * (s.bottom - s.top); };
+    auto standing = [](const InkBox& s) { return s.bottom - s.top > 4 * (s.right - s.left); };
+    EXPECT_TRUE(lying(turned[0]) && standing(turned[1]) && lying(upright[0])) << turned[0] << turned[1] << upright[0];
 }
 
 TEST_F(CupsPrint, ThePrintersListsMetricsAndRuns) {
@@ -225,8 +194,6 @@ TEST_F(CupsPrint, ThePrintersListsMetricsAndRuns) {
     EXPECT_TRUE(offers([](const PaperChoice& c) { return c.code == prPSA4 && c.name == "A4"; }));
     EXPECT_TRUE(offers([](const PaperChoice& c) { return c.code == prPSLegal; }));
 
-    CountedPreview counted;
-    Preview& pv = counted.pv;
     pv.outputSettings().currentPrinter = "KalderPDF";
     EXPECT_EQ(joined(pv.DeviceName(), pv.Port(), pv.TwipsPerPixelX(), pv.PrintWidth(), pv.PrintHeight()),
               "KalderPDF|cups-pdf:/KalderPDF|2.4|11508|16440|");  // medium quality: 600 dots per inch
@@ -257,16 +224,11 @@ TEST_F(CupsPrint, ThePrintersListsMetricsAndRuns) {
     const QImage image(QString::fromStdString(base + "1.bmp"));
     fs::remove(base + "1.bmp");
     ASSERT_FALSE(image.isNull());
-    bool ink = false;
-    for (int y = 16000 / 15; y < 16300 / 15 && !ink; ++y)
-        for (int x = 96; x < 400 && !ink; ++x) ink = qGray(image.pixel(x, y)) < 128;
-    EXPECT_TRUE(ink);
+    EXPECT_GT(inkOf(image.copy(96, 16000 / 15, 304, 20), [](QRgb p) { return qGray(p) < 128; }).count, 0);
 }
 
 TEST_F(CupsPrint, TheDialogPrintsWhatItsControlsSay) {
     ensureGuiApplication();
-    CountedPreview counted;
-    Preview& pv = counted.pv;
     const std::string title = uniqueJobTitle();
     pv.PrintJobTitle(title);
     buildMarkedPages(pv, 3);
@@ -279,9 +241,7 @@ TEST_F(CupsPrint, TheDialogPrintsWhatItsControlsSay) {
     dialog.print();
     EXPECT_EQ(dialog.outcome(), SetupResult::Printed) << dialog.lastError().toStdString();
     EXPECT_EQ(joined(pv.PagesOpt(), pv.OddEven(), counted.complete), joined(prPOOddEven, prOEOdd, 1));
-    const fs::path file = waitForJobFile(title);
-    ASSERT_FALSE(file.empty());
-    EXPECT_EQ(markers(file), "1 3 ");
+    EXPECT_EQ(markers(waitForJobFile(title)), "1 3 ");
 }
 
 }  // namespace

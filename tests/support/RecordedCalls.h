@@ -20,7 +20,7 @@
 
 namespace kalder::test {
 
-inline std::string joined(const std::vector<std::string>& calls) {
+inline std::string joinedCalls(const std::vector<std::string>& calls) {
     std::string out;
     for (const auto& c : calls) out += (out.empty() ? "" : " | ") + c;
     return out;
@@ -35,7 +35,7 @@ inline std::string joinedOnly(const std::vector<std::string>& calls, std::initia
                 kept.push_back(c);
                 break;
             }
-    return joined(kept);
+    return joinedCalls(kept);
 }
 
 // Each printed text as "text@x,y", with the position in force at its Print, joined.
@@ -47,7 +47,7 @@ inline std::string printed(const std::vector<std::string>& calls) {
         if (c.rfind("CurrentY ", 0) == 0) y = c.substr(9);
         if (c.rfind("Print ", 0) == 0) out.push_back(c.substr(6) + "@" + x + "," + y);
     }
-    return joined(out);
+    return joinedCalls(out);
 }
 
 inline std::vector<std::string> frameCalls(const cFrame& frame, const cDocument* doc, std::int32_t mode = prOTScreen,
