@@ -85,7 +85,7 @@ TEST(BarcodeElement, DefaultsAndTheXmlFormKeepWhatDraws) {
     Preview back;
     back.LoadXML(xml);
     EXPECT_EQ(back.SaveXMLString(), xml);
-    EXPECT_EQ(test::joined(test::pageCalls(back)), test::joined(test::pageCalls(pv)));
+    EXPECT_EQ(test::joinedCalls(test::pageCalls(back)), test::joinedCalls(test::pageCalls(pv)));
 }
 
 struct Scan {
@@ -109,7 +109,7 @@ std::string scanned(const std::string& image) {
     for (std::string line; std::getline(in, line);)
         if (line.find(':') != std::string::npos && line.rfind("Connection", 0) != 0) lines.push_back(line);
     std::sort(lines.begin(), lines.end());
-    return test::joined(lines);
+    return test::joinedCalls(lines);
 }
 
 TEST(BarcodeElement, ScannersReadEverySymbologyFromPageImagesAndPdf) {
@@ -128,11 +128,11 @@ TEST(BarcodeElement, ScannersReadEverySymbologyFromPageImagesAndPdf) {
     const test::ScratchDir dir;
     const QImage page = test::pageImage(pv, 1, 1.0, "", 300);
     ASSERT_TRUE(page.save(QString::fromStdString(dir.file("page.png"))));
-    EXPECT_EQ(scanned(dir.file("page.png")), test::joined(expected));
+    EXPECT_EQ(scanned(dir.file("page.png")), test::joinedCalls(expected));
     pv.ExportPDF(dir.file("codes.pdf"));
     ASSERT_TRUE(test::PassesQpdf(dir.file("codes.pdf")));
     test::runTool("pdftoppm -r 300 -png -singlefile '" + dir.file("codes.pdf") + "' '" + dir.file("pdf") + "'");
-    EXPECT_EQ(scanned(dir.file("pdf.png")), test::joined(expected));
+    EXPECT_EQ(scanned(dir.file("pdf.png")), test::joinedCalls(expected));
 }
 
 }  // namespace
