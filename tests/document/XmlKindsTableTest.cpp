@@ -40,6 +40,18 @@ const KindRow kRows[] = {
                                  "<xPos>4</xPos><yPos>5</yPos><Param>True</Param>")},
     {"FontSymbol", element(5, "<SetName>F</SetName><SymbolId>x</SymbolId><Size>3</Size><xPos>4</xPos><yPos>5</yPos>")},
     {"FormKeptAsRead", element(6, "<Form Name=\"a &amp; b\"><Control Left=\"1\">x</Control></Form><xPos>1</xPos>")},
+    {"BarCodeWithCheck", element(7, "<xPos>1</xPos><yPos>2</yPos><BarWidth>3</BarWidth><BarHeight>4</BarHeight>"
+                                    "<Data>A&amp;B</Data><BarCodeType>1</BarCodeType><CheckDigit>True</CheckDigit>")},
+    {"QrCode", element(7, "<xPos>1</xPos><yPos>2</yPos><BarWidth>3</BarWidth><BarHeight>4</BarHeight>"
+                          "<Data>x</Data><BarCodeType>9</BarCodeType><QRLevel>3</QRLevel>")},
+    {"InternalPicture", element(8, "<xPos>1</xPos><yPos>2</yPos><Width>3</Width><Height>4</Height><PictureType>bmp"
+                                   "</PictureType><StoreType>1</StoreType><FilNam>a&amp;b.bmp</FilNam><PixData>424D3A"
+                                   "0000000000000036000000280000000100000001000000010018000000000004000000130B0000130B"
+                                   "000000000000000000000000FF00</PixData>")},
+    {"DamagedPicture", element(8, "<xPos>1</xPos><yPos>2</yPos><Width>3</Width><Height>4</Height><PictureType>png"
+                                  "</PictureType><StoreType>1</StoreType><FilNam></FilNam><PixData>4G2</PixData>")},
+    {"ExternalPicture", element(8, "<xPos>1</xPos><yPos>2</yPos><Width>3</Width><Height>4</Height><PictureType>gif"
+                                   "</PictureType><StoreType>0</StoreType><FilNam>/x/logo.gif</FilNam>")},
     {"Arrow", element(9, "<X1>1</X1><Y1>2</Y1><X2>3</X2><Y2>4</Y2><ArrowSizeStart>5</ArrowSizeStart>"
                          "<ArrowSizeEnd>6</ArrowSizeEnd><ArrowTypeStart>1</ArrowTypeStart>"
                          "<ArrowTypeEnd>1</ArrowTypeEnd>")},

