@@ -7,6 +7,7 @@
 #include <QImage>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         else
             pv.DrawPicture(photo, kalder::prSTInternal, "1 in", "1 in", "6 in", "4.69 in");
     }
+    if (const char* level = std::getenv("KALDER_BENCH_PDF_LEVEL")) pv.PDFCompression(std::atoi(level));
     pv.ExportPDF(argv[2]);
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.3f\n", s);
