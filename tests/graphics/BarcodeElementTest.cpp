@@ -26,7 +26,8 @@ std::string bars(const std::vector<std::string>& calls) {
     std::string out, x, y, name, a, skip, color;
     for (const std::string& c : calls) {
         std::istringstream(c) >> name >> a >> skip >> skip >> skip >> color;
-        out += name == "Line" ? a + ":" + color.substr(6) + " " : name == "Print" ? "'" + c.substr(6) + "'@" + x + "," + y : "";
+        out += name == "Line" ? a + ":" + color.substr(6) + " "
+                              : name == "Print" ? "'" + c.substr(6) + "'@" + x + "," + y : "";
         x = name == "CurrentX" ? a : x, y = name == "CurrentY" ? a : y;
     }
     return out;

@@ -27,7 +27,8 @@ std::vector<std::string> encodeQrCode(std::string_view data, std::int32_t level)
     errno = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
     // Version 0 asks for the smallest version that holds the data at this level.
-    const bool ascii = std::all_of(data.begin(), data.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii =
+        std::all_of(data.begin(), data.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::unique_ptr<QRcode, decltype(&QRcode_free)> code(nullptr, &QRcode_free);
     if (ascii) {
         code.reset(QRcode_encodeData(static_cast<int>(data.size()), bytes, 0, ec));
