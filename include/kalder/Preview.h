@@ -299,6 +299,14 @@ public:
     // Characters the last PDF export wrote as "?".
     std::int32_t PDFReplacedCharacters() const noexcept { return pdfReplaced_; }
 
+    // ---- RTF, HTML and text ------------------------------------------------------------------
+    // One RTF file: a section per page, every element an absolutely placed drawing shape.
+    void ExportRTF(const std::string& OutputLocation);
+    // One HTML file per page in the folder OutputLocation, a positioned layer per frame.
+    void ExportHTML(const std::string& OutputLocation);
+    // One text file: a heading per page and the text of its "inside" frame.
+    void ExportText(const std::string& OutputLocation);
+
     // ---- XML document format --------------------------------------------------------------
     // Writes the document; the file appears only when complete.
     void SaveXML(const std::string& Filename) const;

@@ -34,7 +34,10 @@ void writeFileOutput(Preview& pv, std::int32_t output) {
         case prOTBITMAPFile: pv.ExportBMP(withoutExtension(file)); break;
         case prOTJPEGFile: pv.ExportJPG(withoutExtension(file)); break;
         case prOTPDFFile: pv.ExportPDF(file); break;
-        // Text, RTF and HTML writers are not part of the library yet.
+        case prOTRTFFile: pv.ExportRTF(file); break;
+        case prOTTextFile: pv.ExportText(file); break;
+        // The pages go into a folder named as the file without its extension.
+        case prOTHTMLFile: pv.ExportHTML(withoutExtension(file)); break;
         default: notHandled();
     }
 }
