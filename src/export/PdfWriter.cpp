@@ -635,7 +635,8 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
 
 void PdfWriter::image(const Picture& picture, std::int32_t left, std::int32_t top, std::int32_t width,
                       std::int32_t height) {
-    if (picture.isNull()) return;
+    // A picture of no area shows nothing; its matrix would be singular, which readers reject.
+    if (picture.isNull() || std::lround(width / 20.0) == 0 || std::lround(height / 20.0) == 0) return;
     auto [it, added] = imageIndex_.try_emplace(picture.identity(), images_.size());
     if (added) images_.push_back({picture, 0});
     content_ += "q ";
