@@ -2,6 +2,7 @@
 
 #include "document/StyleXml.h"
 #include "document/RenderContext.h"
+#include "document/TextSink.h"
 #include "kalder/Enums.h"
 
 namespace kalder {
@@ -12,6 +13,8 @@ cChangeStyle::cChangeStyle(std::shared_ptr<const cStyle> style)
     : cElement(ekChangeStyle), style_(style ? std::move(style) : std::make_shared<const cStyle>()) {}
 
 void cChangeStyle::Preview(const cFrame&, RenderContext& ctx) const { ctx.style = *style_; }
+// Writes nothing itself: the text lines after it are written in its attributes.
+void cChangeStyle::writeText(TextSink& out) const { out.style = *style_; }
 
 std::shared_ptr<cElement> cChangeStyle::Copy() const { return std::make_shared<cChangeStyle>(*this); }
 

@@ -24,6 +24,7 @@ public:
     void Style(const cStyle& style) { style_ = std::make_shared<const cStyle>(style); }
 
     void Preview(const cFrame& frame, RenderContext& ctx) const override;
+    void writeText(TextSink& out) const override;
     std::shared_ptr<cElement> Copy() const override;
     // After loading, the frame's running attributes are those of the last change, as they
     // were while the document was built.

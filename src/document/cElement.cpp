@@ -7,6 +7,7 @@
 namespace kalder {
 
 void cElement::Preview(const cFrame&, RenderContext&) const {}
+void cElement::writeText(TextSink&) const {}
 void cElement::saveItems(ItemWriter&) const {}
 void cElement::linkAfterLoad(cFrame&) {}
 void cElement::loadItems(const ItemReader&) {}

@@ -2,7 +2,8 @@
 //
 // Slots, in order: ElementType, Preview (the element's one drawing routine, for every output:
 // it draws through the canvas of the render context, reading and possibly changing the
-// context's running style), SaveXML (DOM), SaveXMLString (markup text), LoadXML, Copy, Key.
+// context's running style), writeText (what the HTML and text outputs receive; by default
+// nothing), SaveXML (DOM), SaveXMLString (markup text), LoadXML, Copy, Key.
 // Drawing never changes the element or its frame.
 //
 // A kind writes its XML form once, in saveItems(); the framing <Element Key=".." Type="..">
@@ -20,6 +21,7 @@ namespace kalder {
 
 class cFrame;
 struct RenderContext;
+class TextSink;
 class ItemWriter;
 class ItemReader;
 
@@ -34,6 +36,9 @@ public:
 
     // Draws the element of `frame` (which holds it, or holds the reference that draws it).
     virtual void Preview(const cFrame& frame, RenderContext& ctx) const;
+    // Hands the element's text to the HTML and text outputs: lines of text, paragraphs and
+    // style changes do; every other kind writes nothing there.
+    virtual void writeText(TextSink& out) const;
     void SaveXML(pugi::xml_node parent) const;
     void SaveXMLString(std::string& out) const;
     void LoadXML(pugi::xml_node node);

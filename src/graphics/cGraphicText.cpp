@@ -1,6 +1,7 @@
 #include "graphics/cGraphicText.h"
 
 #include "document/RenderContext.h"
+#include "document/TextSink.h"
 #include "core/TextMeasurer.h"
 #include "document/XmlItems.h"
 #include "document/cFrame.h"
@@ -32,6 +33,8 @@ void cGraphicText::Preview(const cFrame& frame, RenderContext& ctx) const {
     style.Charset = Charset;
     ctx.canvas.PutText(Text, pageX(frame, x, kSource), pageY(frame, yPos, kSource), style);
 }
+
+void cGraphicText::writeText(TextSink& out) const { out.textLine(Text, xPos, yPos, Align); }
 
 std::shared_ptr<cElement> cGraphicText::Copy() const { return std::make_shared<cGraphicText>(*this); }
 

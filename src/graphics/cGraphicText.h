@@ -26,6 +26,7 @@ public:
     std::int32_t AutoStep = prASLine;  // eAutoStep the line was added with
 
     void Preview(const cFrame& frame, RenderContext& ctx) const override;
+    void writeText(TextSink& out) const override;
     std::shared_ptr<cElement> Copy() const override;
     // Lines of text are what the find dialog searches.
     const std::string* searchText() const override { return &Text; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/RenderContext.h"
+#include "document/TextSink.h"
 #include "document/XmlItems.h"
 #include "document/cDocument.h"
 #include "document/cFrame.h"
@@ -48,6 +49,8 @@ void cParaText::Preview(const cFrame& frame, RenderContext& ctx) const {
     const ParaFlowResult r = flowParagraph(Text, ctx.style, {xPos, yPos, Width, Height}, AutoPara, pages);
     replayRuns(r.lines, ctx.style, pages, options, put);
 }
+
+void cParaText::writeText(TextSink& out) const { out.paragraph(Text); }
 
 std::shared_ptr<cElement> cParaText::Copy() const { return std::make_shared<cParaText>(*this); }
 

@@ -41,6 +41,8 @@ public:
     std::string FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages = {});
 
     void Preview(const cFrame& frame, RenderContext& ctx) const override;
+    // The text as written, tags included (the text file takes it; HTML leaves it out).
+    void writeText(TextSink& out) const override;
     // Everything, the laid-out lines included, so a copy on a template page draws at once.
     std::shared_ptr<cElement> Copy() const override;
     void linkAfterLoad(cFrame& frame) override;

@@ -1,0 +1,68 @@
+// report-1000 as HTML: the ledger of bench/report1000 (1,000 A4 pages: header, rule, 50 body
+// lines, footer "Page n of 1000"), built the same way through the public API and written as
+// one HTML page per document page into a folder, to set against the PDF run of the same
+// document. Prints the seconds it took.
+//   usage: kalder_html1000 report-1000.txt out-folder
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kalder/Preview.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: kalder_html1000 report-1000.txt out-folder\n";
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    // The corpus is read the way the C peer reads it: one buffer, its lines ended in place,
+    // and a pointer to each, so that what the run holds besides the document is the same.
+    std::ifstream in(argv[1], std::ios::binary | std::ios::ate);
+    std::string corpus(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
+    in.seekg(0);
+    in.read(corpus.data(), static_cast<std::streamsize>(corpus.size()));
+    std::vector<const char*> lines;
+    for (std::size_t at = 0; at < corpus.size();) {
+        std::size_t end = corpus.find('\n', at);
+        if (end == std::string::npos) end = corpus.size();
+        else corpus[end] = '\0';
+        lines.push_back(corpus.data() + at);
+        at = end + 1;
+    }
+    if (lines.size() < 50000) {
+        std::cerr << "the corpus has " << lines.size() << " lines, 50000 expected\n";
+        return 1;
+    }
+    kalder::Preview pv;
+    pv.AddFirstPage(0, 0, 0, 0, kalder::Variant::missing(), kalder::Variant::missing(), kalder::prPSA4);
+    constexpr int kPages = 1000, kLines = 50;
+    for (int p = 1; p <= kPages; ++p) {
+        if (p > 1) pv.AddPage();
+        pv.CurrentFrame("WholePage");
+        // Positions are the tops of the text cells: the peers' baselines less the font's ascent.
+        pv.FontName("Arial");
+        pv.FontBold(true);
+        pv.FontUnderline(false);
+        pv.FontSize(12);
+        pv.AddTextAt("ACME Corp. Ledger Report 2024 - Section " + std::to_string((p - 1) / 10 + 1), "72 pt",
+                     "49 pt", kalder::prALLeft, kalder::prASNone);
+        pv.DrawWidth(10);
+        pv.DrawLine("72 pt", "68 pt", "523.276 pt", "68 pt");
+        pv.FontBold(false);
+        pv.FontSize(10);
+        std::string line;
+        for (int i = 0; i < kLines; ++i)
+            pv.AddTextAt(line.assign(lines[static_cast<std::size_t>((p - 1) * kLines + i)]), "72 pt",
+                         std::to_string(81 + 12 * i) + " pt", kalder::prALLeft, kalder::prASNone);
+        pv.FontSize(9);
+        pv.AddPageNumberAt("Page ?? of 1000", "297.638 pt", "792 pt", false, kalder::prALCenter);
+    }
+    pv.ExportHTML(argv[2]);
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%.3f\n", s);
+    return 0;
+}
