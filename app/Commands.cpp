@@ -53,8 +53,11 @@ int demo(const std::vector<std::string>& args) {
     PageImageOptions options;
     options.printer = currentPrinterMetrics(pv);
     const int pages = exportPageImages(pv.document(), (out / "demo-page").string(), PageImageFormat::Png, options);
-    std::cout << "wrote " << xml << ", " << pdf << " and " << pages << " page images "
-              << (out / "demo-page").string() << "N.png\n";
+    const std::string text = (out / "demo.txt").string(), html = (out / "demo-html").string();
+    pv.ExportText(text);
+    pv.ExportHTML(html);
+    std::cout << "wrote " << xml << ", " << pdf << ", " << text << ", the pages as HTML in " << html << " and "
+              << pages << " page images " << (out / "demo-page").string() << "N.png\n";
     return show ? showWindow(pv) : 0;
 }
 

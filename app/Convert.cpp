@@ -11,7 +11,7 @@ namespace kalder::app {
 
 int convert(const std::vector<std::string>& args) {
     if (args.size() != 3) {
-        std::cerr << "usage: kalder convert FILE.xml OUT.{pdf,xml,bmp,jpg,png}\n";
+        std::cerr << "usage: kalder convert FILE.xml OUT.{pdf,xml,rtf,htm,txt,bmp,jpg,png}\n";
         return 2;
     }
     const std::filesystem::path out = args[2];
@@ -30,6 +30,14 @@ int convert(const std::vector<std::string>& args) {
                       << " characters outside Windows-1252 were written as \"?\"\n";
     } else if (ext == ".xml") {
         pv.SaveXML(out.string());
+    } else if (ext == ".rtf") {
+        pv.ExportRTF(out.string());
+    } else if (ext == ".txt") {
+        pv.ExportText(out.string());
+    } else if (ext == ".htm" || ext == ".html") {
+        pv.ExportHTML(base);  // one file per page, in a folder named as OUT without its extension
+        std::cout << "wrote the pages of " << args[1] << " into " << base << '\n';
+        return 0;
     } else if (ext == ".bmp") {
         exportPageImages(pv.document(), base, PageImageFormat::Bmp, images);
     } else if (ext == ".jpg" || ext == ".jpeg") {
