@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "  kalder info FILE.xml        print the outline of a saved document\n"
     "  kalder render FILE.xml PREFIX [--zoom PERCENT] [--format bmp|jpg|png]\n"
     "                              write page n as PREFIXn.bmp (zoom 100 = 96 dots per inch)\n"
-    "  kalder convert FILE.xml OUT write the document as OUT's extension names (.pdf .xml .bmp .jpg .png)\n";
+    "  kalder convert FILE.xml OUT write the document as OUT's extension names (.pdf .xml .rtf .htm .txt .bmp .jpg .png)\n";
 
 int usage() {
     std::cerr << kUsage << kPrintUsage << kShowUsage;
@@ -53,11 +53,13 @@ int demo(const std::vector<std::string>& args) {
     PageImageOptions options;
     options.printer = currentPrinterMetrics(pv);
     const int pages = exportPageImages(pv.document(), (out / "demo-page").string(), PageImageFormat::Png, options);
-    const std::string text = (out / "demo.txt").string(), html = (out / "demo-html").string();
+    const std::string rtf = (out / "demo.rtf").string(), text = (out / "demo.txt").string(),
+                      html = (out / "demo-html").string();
+    pv.ExportRTF(rtf);
     pv.ExportText(text);
     pv.ExportHTML(html);
-    std::cout << "wrote " << xml << ", " << pdf << ", " << text << ", the pages as HTML in " << html << " and "
-              << pages << " page images " << (out / "demo-page").string() << "N.png\n";
+    std::cout << "wrote " << xml << ", " << pdf << ", " << rtf << ", " << text << ", the pages as HTML in " << html
+              << " and " << pages << " page images " << (out / "demo-page").string() << "N.png\n";
     return show ? showWindow(pv) : 0;
 }
 

@@ -1,7 +1,9 @@
 // report-1000 through Kalder: 1,000 A4 pages of a ledger (header, rule, 50 body lines, footer
-// "Page n of 1000"), built through the public API and written as PDF. The layout is the one
-// the peer programs draw (see run_pdf_peers.sh). Prints the seconds it took.
-//   usage: kalder_report1000 report-1000.txt out.pdf
+// "Page n of 1000"), built through the public API and written in the format the output's
+// extension names: .pdf, .rtf (and .htm once the HTML writer is in). The layout is the one the
+// peer programs draw (see run_pdf_peers.sh). Prints the seconds it took.
+//   usage: kalder_report1000 report-1000.txt out.pdf|out.rtf
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +17,13 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: kalder_report1000 report-1000.txt out.pdf\n";
+        std::cerr << "usage: kalder_report1000 report-1000.txt out.pdf|out.rtf\n";
+        return 2;
+    }
+    const std::string output = argv[2];
+    const std::string extension = output.substr(std::min(output.size(), output.rfind('.')));
+    if (extension != ".pdf" && extension != ".rtf") {  // ".htm" joins here with the HTML writer
+        std::cerr << "the output's extension names the format: .pdf or .rtf\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -61,8 +69,12 @@ int main(int argc, char** argv) {
         pv.FontSize(9);
         pv.AddPageNumberAt("Page ?? of 1000", "297.638 pt", "792 pt", false, kalder::prALCenter);
     }
-    if (const char* level = std::getenv("KALDER_BENCH_PDF_LEVEL")) pv.PDFCompression(std::atoi(level));
-    pv.ExportPDF(argv[2]);
+    if (extension == ".rtf") {
+        pv.ExportRTF(output);
+    } else {  // .pdf; an .htm branch goes here with the HTML writer
+        if (const char* level = std::getenv("KALDER_BENCH_PDF_LEVEL")) pv.PDFCompression(std::atoi(level));
+        pv.ExportPDF(output);
+    }
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.3f\n", s);
     return 0;

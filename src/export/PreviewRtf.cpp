@@ -1,8 +1,11 @@
 // The RTF family of Preview.
 #include "kalder/Preview.h"
 
+#include "document/cDocument.h"
+#include "export/RtfWriter.h"
+
 namespace kalder {
 
-void Preview::ExportRTF(const std::string&) { throw AutomationError(-69, "Kalder", "Output destination not handled"); }
+void Preview::ExportRTF(const std::string& OutputLocation) { RtfWriter().write(*doc_, OutputLocation); }
 
 }  // namespace kalder

@@ -41,7 +41,6 @@ TEST(EndDocument, DestinationsWithoutANameOrWriterRaiseAfterTheReset) {
     forEachRow<RaiseRow>({
             {"no file name", {prOTStructured, prOTTextFile, prOTRTFFile, prOTHTMLFile, prOTBITMAPFile, prOTJPEGFile,
                               prOTPDFFile}, "The filename is missing", false},
-            {"writers not in the library", {prOTRTFFile}, "Output destination not handled"},
             {"unknown outputs", {11, -1}, "Output destination not handled"},
         }, [&](const RaiseRow& row) {
             for (int output : row.outputs) {
@@ -66,6 +65,7 @@ TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
             {"jpeg images", prOTJPEGFile, "shot.jpg", {"shot1.jpg", "shot2.jpg", "shot3.jpg"}},
             {"text file", prOTTextFile, "doc.txt", {"doc.txt"}},
             {"HTML pages in a folder named as the file less its extension", prOTHTMLFile, "site.htm", {"site"}},
+            {"rtf file", prOTRTFFile, "doc.rtf", {"doc.rtf"}},
             {"a failing writer keeps the document", prOTPDFFile, "no-such-folder/doc.pdf", {},
              "75|Path/File access error : |3|3|0|"},
         }, [&](const FileRow& row) {
@@ -85,6 +85,7 @@ TEST(EndDocument, FilesAreWrittenThenTheDocumentReset) {
             }
             if (file.extension() == ".pdf") EXPECT_TRUE(PassesQpdf(file.string()));
             if (file.extension() == ".pdf") EXPECT_EQ(pdfInfo(file.string(), "Pages"), "3");
+            if (file.extension() == ".rtf") EXPECT_EQ(readFile(file.string()).rfind("{\\rtf\r\n", 0), 0u);
             EXPECT_EQ(joined(c.pv.outputSettings().outputDone, c.pv.Output()),
                       joined(true, row.thisOutput == prOTDefault ? prOTStructured : row.thisOutput));
         });

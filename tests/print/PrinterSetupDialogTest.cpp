@@ -116,9 +116,9 @@ TEST_F(PrinterSetupDialog, PrintToFileExportsTheChosenKindOrKeepsItsError) {
         child<QLineEdit>(dialog, "tbFile").setText(file), dialog.print();
     };
     frmPrinterSetup failing(pv, 1);
-    printToFile(failing, 1, "/tmp/kalder-never.rtf");  // RTF: no writer yet
+    printToFile(failing, 1, "/nonexistent-kalder-folder/never.rtf");
     EXPECT_EQ(failing.outcome(), SetupResult::Cancelled);
-    EXPECT_TRUE(failing.lastError().contains("Output destination not handled"));
+    EXPECT_TRUE(failing.lastError().contains("Path/File access error"));
     EXPECT_FALSE(pv.outputSettings().outputDone);
 
     frmPrinterSetup dialog(pv, 1);
