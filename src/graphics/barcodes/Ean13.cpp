@@ -20,13 +20,9 @@ std::string encodeEan13(std::string_view data) {
     std::string digits = digitsOnly(data);
     if (digits.size() != 12) fail("EAN 13", "The string to encode is limited to 12 characters.");
     digits += gs1CheckDigit(digits);
-    const char* parity = kParity[static_cast<std::size_t>(digits[0] - '0')];
-    std::string modules = "101";
-    for (std::size_t k = 0; k < 12; ++k) {
-        if (k == 6) modules += "01010";
-        modules += numberSet(static_cast<char>('A' + (parity[k] - '0')), digits[k + 1]);
-    }
-    return modules + "101";
+    std::string sets = kParity[static_cast<std::size_t>(digits[0] - '0')];
+    for (char& set : sets) set = static_cast<char>('A' + (set - '0'));
+    return guardedHalves(std::string_view(digits).substr(1), sets);
 }
 
 }  // namespace kalder::barcodes

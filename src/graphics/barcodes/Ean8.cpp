@@ -11,12 +11,7 @@ std::string encodeEan8(std::string_view data) {
     if (digits.size() != 7)
         fail("EAN 8", "The string to encode is limited to 7. The check digit is added automatically.");
     digits += gs1CheckDigit(digits);
-    std::string modules = "101";
-    for (std::size_t i = 0; i < 8; ++i) {
-        if (i == 4) modules += "01010";
-        modules += numberSet(i < 4 ? 'A' : 'C', digits[i]);
-    }
-    return modules + "101";
+    return guardedHalves(digits, "AAAACCCC");
 }
 
 }  // namespace kalder::barcodes

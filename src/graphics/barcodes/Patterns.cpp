@@ -47,4 +47,13 @@ char gs1CheckDigit(std::string_view digits) {
     return static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
+std::string guardedHalves(std::string_view digits, std::string_view sets) {
+    std::string modules = "101";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i == digits.size() / 2) modules += "01010";
+        modules += numberSet(sets[i], digits[i]);
+    }
+    return modules + "101";
+}
+
 }  // namespace kalder::barcodes

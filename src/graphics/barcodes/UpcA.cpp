@@ -12,12 +12,7 @@ std::string encodeUpcA(std::string_view data) {
         fail("UPC A", std::string("UPC A encoding is limited to ") +
                           "1 number system character and 10 characters for the manufacturer and product.");
     digits += gs1CheckDigit(digits);
-    std::string modules = "101";
-    for (std::size_t i = 0; i < 12; ++i) {
-        if (i == 6) modules += "01010";
-        modules += numberSet(i < 6 ? 'A' : 'C', digits[i]);
-    }
-    return modules + "101";
+    return guardedHalves(digits, "AAAAAACCCCCC");
 }
 
 }  // namespace kalder::barcodes
