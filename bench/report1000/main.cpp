@@ -1,8 +1,9 @@
 // report-1000 through Kalder: 1,000 A4 pages of a ledger (header, rule, 50 body lines, footer
 // "Page n of 1000"), built through the public API and written in the format the output's
-// extension names: .pdf, .rtf (and .htm once the HTML writer is in). The layout is the one the
+// extension names: .pdf, .rtf, or .htm (one page file each, in the folder named as the output
+// without its extension). The layout is the one the
 // peer programs draw (see run_pdf_peers.sh). Prints the seconds it took.
-//   usage: kalder_report1000 report-1000.txt out.pdf|out.rtf
+//   usage: kalder_report1000 report-1000.txt out.pdf|out.rtf|out.htm
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,13 +18,13 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: kalder_report1000 report-1000.txt out.pdf|out.rtf\n";
+        std::cerr << "usage: kalder_report1000 report-1000.txt out.pdf|out.rtf|out.htm\n";
         return 2;
     }
     const std::string output = argv[2];
     const std::string extension = output.substr(std::min(output.size(), output.rfind('.')));
-    if (extension != ".pdf" && extension != ".rtf") {  // ".htm" joins here with the HTML writer
-        std::cerr << "the output's extension names the format: .pdf or .rtf\n";
+    if (extension != ".pdf" && extension != ".rtf" && extension != ".htm") {
+        std::cerr << "the output's extension names the format: .pdf, .rtf or .htm\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -71,7 +72,9 @@ int main(int argc, char** argv) {
     }
     if (extension == ".rtf") {
         pv.ExportRTF(output);
-    } else {  // .pdf; an .htm branch goes here with the HTML writer
+    } else if (extension == ".htm") {
+        pv.ExportHTML(output.substr(0, output.size() - extension.size()));
+    } else {  // .pdf
         if (const char* level = std::getenv("KALDER_BENCH_PDF_LEVEL")) pv.PDFCompression(std::atoi(level));
         pv.ExportPDF(output);
     }
