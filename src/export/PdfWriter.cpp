@@ -12,6 +12,7 @@
 #include "core/DrawTarget.h"
 #include "document/RenderContext.h"
 #include "document/cDocument.h"
+#include "export/DeflatePipeline.h"
 #include "export/JpegWriter.h"
 #include "export/PdfFonts.h"
 #include "export/PdfNumbers.h"
@@ -111,8 +112,11 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     beginObject(kEncoding);
     lines({"<<", "/Type /Encoding", "/BaseEncoding /WinAnsiEncoding", ">>", "endobj"});
 
-    content_.reserve(kContentReserve);
+    DeflatePipeline pipeline(options_.compressionLevel);
+    pipeline_ = &pipeline;
     for (const auto& page : doc.pages()) writePage(*page);
+    pipeline.finish();
+    pipeline_ = nullptr;
     writeImages();
     writeResources();
     writeFonts();
@@ -140,27 +144,33 @@ void PdfWriter::writePage(const cPage& page) {
     appendTwips(media, lastHeight_);
     media += " ]";
 
-    const int pageObject = allocate();
-    beginObject(pageObject);
-    lines({"<<", "/Type /Page", "/Parent " + ref(kPages), "/Resources " + ref(kResources),
-           "/Contents " + ref(pageObject + 1), media, ">>", "endobj"});
-    pageObjects_.push_back(pageObject);
-
-    const int contentObject = allocate();
-    beginObject(contentObject);
-    lines({"<<", "/Length " + ref(contentObject + 1), "/Filter /FlateDecode", ">>", "stream"});
-
+    // The next page is most likely the size of the last one: start there, not by doubling.
     content_.clear();
+    content_.reserve(kContentReserve);
     dash_ = vbSolid;
     penWidth_ = penColor_ = kUnknown;
     RenderContext ctx(*this, doc_);
     page.Preview(ctx);
 
-    deflater_.compress(content_, compressed_);
-    file_->write(compressed_.data(), compressed_.size());
-    lines({"", "endstream", "endobj"});
-    beginObject(allocate());
-    lines({std::to_string(compressed_.size()), "endobj"});
+    // The page's objects are written when its content comes back compressed; their numbers
+    // are taken now, so the file is the same whichever thread finishes first.
+    lastContentSize_ = content_.size();
+    const int pageObject = allocate();
+    const int contentObject = allocate();
+    const int lengthObject = allocate();
+    pageObjects_.push_back(pageObject);
+    pipeline_->submit(std::move(content_), [this, pageObject, contentObject, lengthObject,
+                                            media = std::move(media)](const std::string& compressed) {
+        beginObject(pageObject);
+        lines({"<<", "/Type /Page", "/Parent " + ref(kPages), "/Resources " + ref(kResources),
+               "/Contents " + ref(contentObject), media, ">>", "endobj"});
+        beginObject(contentObject);
+        lines({"<<", "/Length " + ref(lengthObject), "/Filter /FlateDecode", ">>", "stream"});
+        file_->write(compressed.data(), compressed.size());
+        lines({"", "endstream", "endobj"});
+        beginObject(lengthObject);
+        lines({std::to_string(compressed.size()), "endobj"});
+    });
 }
 
 void PdfWriter::writeImages() {
