@@ -1,8 +1,10 @@
 #include "core/AtomicFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,13 +12,29 @@
 
 namespace kalder {
 
+namespace {
+// A name beside the target that no other writer uses: the process and a running number, and
+// O_EXCL to step over a leftover of an earlier process with the same number.
+int createBeside(const std::string& target, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target + ".kalder-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        // 0666 less the umask, applied by the kernel: a saved document is an ordinary file.
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+}  // namespace
+
 AtomicFile::AtomicFile(std::string target, std::string errorSource)
     : target_(std::move(target)), source_(std::move(errorSource)) {
     if (target_.empty()) fail("no file name");
-    std::string pattern = target_ + ".XXXXXX";
-    int fd = ::mkstemp(pattern.data());
+    std::string temp;
+    int fd = createBeside(target_, temp);
     if (fd < 0) fail(std::strerror(errno));
-    temp_ = pattern;
+    temp_ = std::move(temp);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         int e = errno;
@@ -24,10 +42,6 @@ AtomicFile::AtomicFile(std::string target, std::string errorSource)
         std::remove(temp_.c_str());
         fail(std::strerror(e));
     }
-    // mkstemp creates the file readable by its owner only; a saved document is an ordinary file.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
 }
 
 AtomicFile::~AtomicFile() {

@@ -1,10 +1,12 @@
 #include "export/Deflater.h"
 
+#include <memory>
+
 #include "kalder/AutomationError.h"
 
 namespace kalder {
 
-Deflater::Deflater(int level) {
+Deflater::Deflater(int level) : level_(level) {
     // A page's content is a few kilobytes: a hash table of 2^13 entries (memory level 6)
     // finds the same matches as zlib's default of 2^15 there, and resetting it for every page
     // clears a quarter of the memory.
@@ -26,6 +28,12 @@ void Deflater::compress(std::string_view in, std::string& out) {
     stream_.avail_out = static_cast<uInt>(out.size());
     if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) raiseStandard(err::OutOfMemory, "Deflater");
     out.resize(stream_.total_out);
+}
+
+Deflater& Deflater::forThisThread(int level) {
+    thread_local std::unique_ptr<Deflater> own;
+    if (!own || own->level_ != level) own = std::make_unique<Deflater>(level);
+    return *own;
 }
 
 }  // namespace kalder

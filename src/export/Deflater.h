@@ -21,8 +21,12 @@ public:
     Deflater& operator=(const Deflater&) = delete;
 
     void compress(std::string_view in, std::string& out);
+    // The calling thread's own stream at `level`, made on first use, so that worker threads
+    // compress pages side by side without setting a stream up for each.
+    static Deflater& forThisThread(int level);
 
 private:
+    int level_;
     z_stream stream_{};
     bool ready_ = false;
 };

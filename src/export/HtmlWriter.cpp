@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/AtomicFile.h"
+#include "core/TaskPipeline.h"
 #include "core/Version.h"
 #include "document/cDocument.h"
 #include "export/PdfNumbers.h"
@@ -122,16 +123,22 @@ int HtmlWriter::write(const cDocument& doc, const std::string& folder) {
     if (ec || !std::filesystem::is_directory(dir, ec))
         throw AutomationError(75, kSource,
                               "Path/File access error : " + folder + ": " + (ec ? ec.message() : "not a folder"));
+    // Creating and renaming a file is most of a page's time: one worker does it while the
+    // next page is built. One, not more, so that a failure leaves exactly the pages before it.
+    TaskPipeline pipeline(1);
+    pipeline_ = &pipeline;
     int files = 0;
-    page_.reserve(kPageReserve);
     for (const auto& page : doc.pages()) {
         writePage(*page, dir);
         ++files;
     }
+    pipeline.finish();
+    pipeline_ = nullptr;
     return files;
 }
 
 void HtmlWriter::writePage(const cPage& page, const std::filesystem::path& folder) {
+    page_.reserve(kPageReserve);
     page_.assign(kHead);
     int layer = 0;
     for (const auto& frame : page.Frames()) {
@@ -155,9 +162,12 @@ void HtmlWriter::writePage(const cPage& page, const std::filesystem::path& folde
         page_ += "</div>\r\n";
     }
     page_ += "</BODY>\r\n</HTML>\r\n";
-    AtomicFile file((folder / (page.Key + ".htm")).string(), kSource);
-    file.write(page_);
-    file.commit();
+    pipeline_->submit([path = (folder / (page.Key + ".htm")).string(), text = std::move(page_)] {
+        AtomicFile file(path, kSource);
+        file.write(text);
+        file.commit();
+    });
+    page_ = std::string();
 }
 
 void HtmlWriter::textLine(std::string_view text, std::int32_t x, std::int32_t y, std::int32_t align) {

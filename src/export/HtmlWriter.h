@@ -41,6 +41,7 @@ namespace kalder {
 
 class cDocument;
 class cPage;
+class TaskPipeline;
 
 // Twips in one CSS pixel (1/96 inch).
 constexpr double kHtmlTwipsPerPixel = 15.0;
@@ -64,6 +65,7 @@ private:
     void writePage(const cPage& page, const std::filesystem::path& folder);
 
     std::string page_;  // the file being built
+    TaskPipeline* pipeline_ = nullptr;  // writes each finished page
     std::int32_t frameX_ = 0, frameY_ = 0;  // the current layer's place, page twips
 };
 

@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 #include "core/AtomicFile.h"
+#include "core/TaskPipeline.h"
 #include "core/TextMeasurer.h"
 #include "core/Version.h"
 #include "core/DrawTarget.h"
 #include "document/RenderContext.h"
 #include "document/cDocument.h"
-#include "export/DeflatePipeline.h"
 #include "export/JpegWriter.h"
 #include "export/PdfFonts.h"
 #include "export/PdfNumbers.h"
@@ -112,7 +112,7 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     beginObject(kEncoding);
     lines({"<<", "/Type /Encoding", "/BaseEncoding /WinAnsiEncoding", ">>", "endobj"});
 
-    DeflatePipeline pipeline(options_.compressionLevel);
+    TaskPipeline pipeline;
     pipeline_ = &pipeline;
     for (const auto& page : doc.pages()) writePage(*page);
     pipeline.finish();
@@ -144,7 +144,6 @@ void PdfWriter::writePage(const cPage& page) {
     appendTwips(media, lastHeight_);
     media += " ]";
 
-    // The next page is most likely the size of the last one: start there, not by doubling.
     content_.clear();
     content_.reserve(kContentReserve);
     dash_ = vbSolid;
@@ -154,23 +153,33 @@ void PdfWriter::writePage(const cPage& page) {
 
     // The page's objects are written when its content comes back compressed; their numbers
     // are taken now, so the file is the same whichever thread finishes first.
-    lastContentSize_ = content_.size();
     const int pageObject = allocate();
     const int contentObject = allocate();
     const int lengthObject = allocate();
     pageObjects_.push_back(pageObject);
-    pipeline_->submit(std::move(content_), [this, pageObject, contentObject, lengthObject,
-                                            media = std::move(media)](const std::string& compressed) {
-        beginObject(pageObject);
-        lines({"<<", "/Type /Page", "/Parent " + ref(kPages), "/Resources " + ref(kResources),
-               "/Contents " + ref(contentObject), media, ">>", "endobj"});
-        beginObject(contentObject);
-        lines({"<<", "/Length " + ref(lengthObject), "/Filter /FlateDecode", ">>", "stream"});
-        file_->write(compressed.data(), compressed.size());
-        lines({"", "endstream", "endobj"});
-        beginObject(lengthObject);
-        lines({std::to_string(compressed.size()), "endobj"});
-    });
+    struct Stream {
+        std::string content, compressed;
+    };
+    auto stream = std::make_shared<Stream>();
+    stream->content = std::move(content_);
+    const int level = options_.compressionLevel;
+    pipeline_->submit(
+        [stream, level] {
+            Deflater::forThisThread(level).compress(stream->content, stream->compressed);
+            stream->content = std::string();
+        },
+        [this, stream, pageObject, contentObject, lengthObject, media = std::move(media)] {
+            const std::string& compressed = stream->compressed;
+            beginObject(pageObject);
+            lines({"<<", "/Type /Page", "/Parent " + ref(kPages), "/Resources " + ref(kResources),
+                   "/Contents " + ref(contentObject), media, ">>", "endobj"});
+            beginObject(contentObject);
+            lines({"<<", "/Length " + ref(lengthObject), "/Filter /FlateDecode", ">>", "stream"});
+            file_->write(compressed.data(), compressed.size());
+            lines({"", "endstream", "endobj"});
+            beginObject(lengthObject);
+            lines({std::to_string(compressed.size()), "endobj"});
+        });
 }
 
 void PdfWriter::writeImages() {

@@ -26,7 +26,7 @@
 namespace kalder {
 
 class AtomicFile;
-class DeflatePipeline;
+class TaskPipeline;
 class cDocument;
 class cPage;
 
@@ -112,7 +112,7 @@ private:
 
     PdfOptions options_;
     Deflater deflater_;  // for image data; page contents go through the pipeline
-    DeflatePipeline* pipeline_ = nullptr;
+    TaskPipeline* pipeline_ = nullptr;
     AtomicFile* file_ = nullptr;
     const cDocument* doc_ = nullptr;
     std::int32_t lastWidth_ = 0;  // of the last page written, for the page tree
@@ -130,7 +130,6 @@ private:
     PenState penState() const { return {dash_, penWidth_, penColor_}; }
     void restore(const PenState& s) { dash_ = s.dash, penWidth_ = s.width, penColor_ = s.color; }
     std::string content_;
-    std::size_t lastContentSize_ = 0;
     std::string compressed_;
     std::vector<std::size_t> offsets_;  // index = object number
     std::vector<int> pageObjects_;

@@ -8,7 +8,6 @@
 #include <regex>
 #include <string>
 
-#include "export/DeflatePipeline.h"
 #include "export/PdfFonts.h"
 #include "export/PdfWriter.h"
 #include "kalder/Preview.h"
@@ -110,36 +109,6 @@ TEST(PdfFile, AFixedCreationDateGivesTheSameBytesTwice) {
     kalder::PdfWriter(options).write(pv.document(), dir.file("b.pdf"));
     EXPECT_EQ(dir.read("a.pdf"), dir.read("b.pdf"));
     EXPECT_NE(dir.read("a.pdf").find("/CreationDate (D:1971"), std::string::npos);
-}
-
-TEST(PdfFile, PagesCompressedOnWorkerThreadsComeBackInOrderAndAFailureStopsTheRun) {
-    std::vector<std::string> inputs, outputs;
-    for (int i = 0; i < 300; ++i) inputs.push_back(std::string(static_cast<std::size_t>(i * 97 % 5000), char('a' + i % 26)));
-    {
-        kalder::DeflatePipeline pipeline(3, 3);
-        for (const auto& in : inputs)
-            pipeline.submit(in, [&](const std::string& out) {
-                const QByteArray z(out.data(), static_cast<qsizetype>(out.size()));
-                // qUncompress wants the inflated size first, big-endian, before the zlib stream.
-                const QByteArray sized = QByteArray::fromHex(QByteArray::number(0x10000, 16).rightJustified(8, '0')) + z;
-                outputs.push_back(qUncompress(sized).toStdString());
-            });
-        pipeline.finish();
-    }
-    EXPECT_EQ(outputs, inputs);
-
-    int delivered = 0;
-    kalder::DeflatePipeline failing(3, 2);
-    EXPECT_THROW(
-        {
-            for (int i = 0; i < 50; ++i)
-                failing.submit("page", [&](const std::string&) {
-                    if (++delivered == 5) throw std::runtime_error("disk full");
-                });
-            failing.finish();
-        },
-        std::runtime_error);
-    EXPECT_EQ(delivered, 5) << "no page is written after the failure";
 }
 
 TEST(PdfFile, AMissingFolderOrNameRaisesAndLeavesNothing) {

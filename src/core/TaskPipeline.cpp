@@ -1,22 +1,20 @@
-#include "export/DeflatePipeline.h"
+#include "core/TaskPipeline.h"
 
 #include <algorithm>
-
-#include "export/Deflater.h"
 
 namespace kalder {
 
 namespace {
-// Inputs waiting or in work per worker: enough to keep every worker busy while the caller
+// Tasks waiting or in work per worker: enough to keep every worker busy while the caller
 // builds the next page, few enough that memory does not grow with the page count.
 constexpr std::size_t kQueuedPerWorker = 2;
 }  // namespace
 
-DeflatePipeline::DeflatePipeline(int level, unsigned workers) : level_(level), workerCount_(workers) {
+TaskPipeline::TaskPipeline(unsigned workers) : workerCount_(workers) {
     if (workerCount_ == 0) workerCount_ = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
 }
 
-DeflatePipeline::~DeflatePipeline() {
+TaskPipeline::~TaskPipeline() {
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
@@ -25,13 +23,7 @@ DeflatePipeline::~DeflatePipeline() {
     for (auto& w : workers_) w.join();
 }
 
-void DeflatePipeline::start() {
-    // Threads start with the first page, so a writer that never writes one costs none.
-    for (unsigned i = 0; i < workerCount_; ++i) workers_.emplace_back([this] { work(); });
-}
-
-void DeflatePipeline::work() {
-    Deflater deflater(level_);
+void TaskPipeline::run() {
     for (;;) {
         std::shared_ptr<Job> job;
         {
@@ -41,11 +33,11 @@ void DeflatePipeline::work() {
             job = queue_[taken_++];
         }
         try {
-            deflater.compress(job->input, job->output);
+            job->work();
         } catch (...) {
             job->error = std::current_exception();
         }
-        job->input = std::string();
+        job->work = nullptr;  // releases what the task held (a page's content) at once
         {
             std::lock_guard lock(mutex_);
             job->ready = true;
@@ -54,10 +46,12 @@ void DeflatePipeline::work() {
     }
 }
 
-void DeflatePipeline::submit(std::string input, Done done) {
-    if (workers_.empty()) start();
+void TaskPipeline::submit(Task work, Task done) {
+    // Threads start with the first task, so an export that has none costs none.
+    if (workers_.empty())
+        for (unsigned i = 0; i < workerCount_; ++i) workers_.emplace_back([this] { run(); });
     auto job = std::make_shared<Job>();
-    job->input = std::move(input);
+    job->work = std::move(work);
     job->done = std::move(done);
     {
         std::lock_guard lock(mutex_);
@@ -67,9 +61,9 @@ void DeflatePipeline::submit(std::string input, Done done) {
     deliver(kQueuedPerWorker * workerCount_);
 }
 
-void DeflatePipeline::finish() { deliver(0); }
+void TaskPipeline::finish() { deliver(0); }
 
-void DeflatePipeline::deliver(std::size_t keep) {
+void TaskPipeline::deliver(std::size_t keep) {
     for (;;) {
         std::shared_ptr<Job> job;
         {
@@ -84,7 +78,7 @@ void DeflatePipeline::deliver(std::size_t keep) {
             --taken_;
         }
         if (job->error) std::rethrow_exception(job->error);
-        job->done(job->output);
+        if (job->done) job->done();
     }
 }
 
