@@ -1,7 +1,7 @@
 // The figures of an RTF export, each one drawing shape: lines and points (shape type 20),
 // rectangles (1), rounded rectangles (2), ellipses (3), freeform polygons (0) and turned text
-// (WordArt, 136). Colours are written as the shape properties take them, red in the low byte;
-// widths in English Metric Units, 635 to the twip.
+// (a metafile picture, 75, or WordArt, 136). Colours are written as the shape properties
+// take them, red in the low byte; widths in English Metric Units, 635 to the twip.
 #include <QFontMetricsF>
 #include <QImage>
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "core/TextMeasurer.h"
 #include "export/PdfNumbers.h"
 #include "export/RtfWriter.h"
+#include "export/WmfWriter.h"
 
 namespace kalder {
 
@@ -146,12 +147,28 @@ void RtfWriter::PutPolygon(const std::vector<POLYVERT>& v, const cStyle& style) 
 }
 
 void RtfWriter::PutRotatedText(const std::string& text, std::int32_t x, std::int32_t y, const cStyle& style) {
-    // LibreOffice ignores the rotation of a text box, and this file has no metafile to draw
-    // turned text into; WordArt turns, and is how word processors write a watermark. Its shape
-    // is the box of the text's ink (WordArt stretches its text to the shape), given unturned and
-    // turned about its centre, as word processors write it. The run turns about the top left of
-    // its cell: the ink box's centre in the run's own frame (y down, from the cell's top left)
-    // is turned by the angle, and the shape's centre goes there.
+    // Turned text is a metafile picture: LibreOffice and Word both draw it in place. Its
+    // picture width and height are given in hundredths of a millimetre (127 to 72 twips).
+    if (auto metafile = turnedTextMetafile(text, x, y, style)) {
+        const std::int64_t w = metafile->right - metafile->left, h = metafile->bottom - metafile->top;
+        std::string controls = "\\wmetafile8\\picw";
+        appendInt(controls, w * 127 / 72);
+        controls += "\\pich";
+        appendInt(controls, h * 127 / 72);
+        controls += "\\picwgoal";
+        appendInt(controls, w);
+        controls += "\\pichgoal";
+        appendInt(controls, h);
+        return pictureShape(metafile->left, metafile->top, metafile->right, metafile->bottom,
+                            pictGroup(controls, metafile->bytes));
+    }
+    // A metafile holds single-byte text only: other text is WordArt, which word processors
+    // write for watermarks and which turns any text. Its shape is the box of the text's ink
+    // (WordArt stretches its text to the shape), given unturned and turned about its centre,
+    // as word processors write it (LibreOffice 7 turns it about its top left instead, so there
+    // it lands off its place). The run turns about the top left of its cell: the ink box's
+    // centre in the run's own frame (y down, from the cell's top left) is turned by the
+    // angle, and the shape's centre goes there.
     const QRectF ink = inkBox(style, text);
     if (text.empty() || ink.isEmpty()) return;
     const double ascent = TextMeasurer::metrics(style).ascent;

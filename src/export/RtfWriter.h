@@ -50,8 +50,8 @@ public:
 
     // How an RTF file differs from the surfaces: as a PDF (frames "WholePage" and "watermark"
     // first, references left out, paragraphs laid out again, spaces left as gaps, since each
-    // run is a shape of its own). Text runs are text boxes, turned text a WordArt shape turned
-    // about its centre; figures are the line, rectangle, ellipse, rounded rectangle and
+    // run is a shape of its own). Text runs are text boxes, turned text a metafile picture
+    // (WordArt beyond Windows-1252); figures are the line, rectangle, ellipse, rounded rectangle and
     // freeform shapes; circles, ellipses and arcs alike are the whole ellipse of their radii,
     // as in a PDF; hatched fills are left unfilled (the file's pattern fills need a bitmap).
     const OutputRules& rules() const override;
@@ -82,6 +82,9 @@ private:
     void property(std::string_view name, std::int64_t value);
     void textProperty(std::string_view name, std::string_view utf8);
     void closeShape();
+    // A picture shape (type 75) over the box holding `group`, a "\\pict" group.
+    void pictureShape(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                      std::string_view group);
     // The pen of `line`: lineColor and lineWidth, or no line for an invisible pen.
     void pen(const cLineStyle& line);
     // The fill of a figure: fillColor for a solid fill, else fFilled 0.
@@ -113,6 +116,10 @@ private:
     // Each picture's "\pict" group, made once however often it is placed, by identity.
     std::unordered_map<const void*, std::pair<Picture, std::string>> pictures_;
 };
+
+// The "\\pict" group of picture bytes: "{\\pict", `controls` (the kind, e.g. "\\pngblip"),
+// then the bytes as upper-case hexadecimal digits in lines, and "}".
+std::string pictGroup(std::string_view controls, std::string_view bytes);
 
 // The RGB value an RTF file stores for a colour: black for the grey levels just below 0.
 std::int32_t rtfColor(std::int32_t color);
