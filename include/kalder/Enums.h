@@ -182,6 +182,28 @@ enum eQRLevel : std::int32_t { prQRLevelL = 0, prQRLevelM = 1, prQRLevelQ = 2, p
 // the picture itself.
 enum eStoreType : std::int32_t { prSTExternal = 0, prSTInternal = 1 };
 
+// Column reports: a column's alignment, value format and calculation, and the rulings as bits.
+enum eColAlign : std::int32_t { prCALeft = 0, prCARight = 1, prCACenter = 2, prCADecimal = 3 };
+enum eFormatType : std::int32_t {
+    prFMGeneral = 0,
+    prFMPercent = 1,
+    prFMNumber = 2,
+    prFMDateTime = 3,
+    prFMCurrency = 4,
+};
+enum eCalcType : std::int32_t { prCCNone = 0, prCCCount = 1, prCCSum = 2, prCCMin = 3, prCCMax = 4, prCCAverage = 5 };
+enum eReportLines : std::int32_t {
+    prRLLineBeforeCalc = 1,
+    prRLLineAfterCalc = 2,
+    prRLVerticalLines = 4,
+    prRLHorizontalLines = 16,
+    prRLLineAround = 255,
+};
+// Older names the type library carries beside the column model (which uses eCalcType).
+enum ColumnType : std::int32_t { prString = 0, prNumeric = 1, prDate = 2 };
+enum CalcType : std::int32_t { prCount = 0, prSum = 1, prMin = 2, prMax = 3, prAverage = 4 };
+enum SortType : std::int32_t { prNone = 0, prAscending = 1, prDescending = 2 };
+
 // Element kind numbers: ElementType of every element, the "Type" of its XML form.
 enum ElementKind : std::int32_t {
     ekLine = 1,
