@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/KeyedCollection.h"
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 
 namespace kalder {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/XmlItems.h"
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 #include "core/cStyle.h"
 
 namespace kalder {

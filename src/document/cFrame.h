@@ -10,7 +10,7 @@
 
 #include "document/ObjectCollection.h"
 #include "document/cElement.h"
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 #include "core/cStyle.h"
 
 namespace kalder {

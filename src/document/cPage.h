@@ -15,7 +15,7 @@
 #include "core/Canvas.h"
 #include "document/ObjectCollection.h"
 #include "document/cFrame.h"
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 #include "document/cPrinterStyle.h"
 #include "core/cStyle.h"
 

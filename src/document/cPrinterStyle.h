@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 
 namespace kalder {
 

@@ -1,11 +1,7 @@
 // Text lines of Preview: AddTextAt places one line of graphic text and moves the current
 // position on by the line step, starting a new page when the next line would not fit.
 //
-// Line step, from the current frame's running style and the height of its font (the one text
-// measurer, twips), rounded half to even:
-//   percent leading    height x LeadingVal / 100
-//   absolute leading   LeadingVal
-//   increment leading  height + LeadingVal
+// Line step: graphics/LineStep.h, from the current frame's running style.
 // Page overflow (the next line would end below the frame's height):
 //   prASPage, prASCopypage  a copy of the current page (its frames and their content, the
 //                           "inside" frame empty); prASCopypage tests the text height alone
@@ -19,21 +15,12 @@
 #include "core/Twips.h"
 #include "document/cDocument.h"
 #include "graphics/FramePosition.h"
+#include "graphics/LineStep.h"
 #include "graphics/cGraphicText.h"
 
 namespace kalder {
 
 namespace {
-
-std::int32_t lineStep(const cStyle& style) {
-    const double height = TextMeasurer::height(style);
-    switch (style.LeadingType) {
-        case prLTPercent: return roundToLong(height * style.LeadingVal / 100.0);
-        case prLTAbsolute: return roundToLong(style.LeadingVal);
-        case prLTIncrement: return roundToLong(height + style.LeadingVal);
-        default: return 0;
-    }
-}
 
 // y + step; a position beyond 32 bits is the run-time's overflow.
 std::int32_t below(std::int32_t y, std::int32_t step) {

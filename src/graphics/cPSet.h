@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/cLineStyle.h"
+#include "kalder/cLineStyle.h"
 #include "document/cElement.h"
 
 namespace kalder {

@@ -1,4 +1,5 @@
-// Line style record: pen type, width and colour of a line, border or outline.
+// Line style record: pen type, width and colour of a line, border or outline (public: the
+// rulings of a column report are line styles).
 // A value type: copying it is the record's Copy.
 #pragma once
 
