@@ -26,12 +26,15 @@
 namespace pugi {
 class xml_document;
 }
+class QAbstractItemModel;
 class QImage;
 class QPixmap;
 
 namespace kalder {
 
 class cDocument;
+class cReport;
+class Recordset;
 struct OutputSettings;
 struct WindowSettings;
 
@@ -489,6 +492,44 @@ public:
     // The highest interface id: 97.
     std::int32_t MaxUserText() const;
 
+    // ---- Column reports (README "Column reports") ----------------------------------------------------
+    // The current report: its columns and options. NewReport replaces it with an empty one.
+    cReport& Report();
+    void NewReport();
+    // Adds a column under `Id` (457 when the Id is taken). Widths and spaces in twips.
+    void NewColumn(const std::string& Id, const std::string& Title, std::int32_t ColWidth, std::int32_t ColSpaceLeft,
+                   std::int32_t ColSpaceRight, std::int32_t DecSpace, std::int32_t Align, const Variant& Fmt,
+                   std::int32_t FormatType, std::int32_t CalcType);
+    // Changes the column `Id` (381 when there is none): Title and Fmt when given, each number
+    // unless it is -1.
+    void ModifyColumn(const std::string& Id, const Variant& Title = Variant::missing(), std::int32_t ColWidth = -1,
+                      std::int32_t ColSpaceLeft = -1, std::int32_t ColSpaceRight = -1, std::int32_t DecSpace = -1,
+                      std::int32_t Align = -1, const Variant& Fmt = Variant::missing(), std::int32_t FormatType = -1,
+                      std::int32_t CalcType = -1);
+    // Sets each option given and leaves the others.
+    void ModifyReport(const Variant& GroupCol = Variant::missing(), const Variant& LineAroundReport = Variant::missing(),
+                      const Variant& LineBeforeCalc = Variant::missing(),
+                      const Variant& LineAfterCalc = Variant::missing(),
+                      const Variant& ShowVerticalLines = Variant::missing(),
+                      const Variant& ShowHorizontalLines = Variant::missing());
+    // One row: value i in field definition i ("l 0;1440;color=255", README), at CX/CY
+    // (CurrentX/CurrentY when missing); then the cursor steps as etsStep says.
+    bool Tabulate(const FastCollection& colFieldValues, const FastCollection& colFieldDefs,
+                  const Variant& CX = Variant::missing(), const Variant& CY = Variant::missing(),
+                  std::int32_t etsStep = prASLine);
+    // The report over the rows of a recordset: with Headers, one column per field first
+    // (ReportHeaders); with bWidths, columns widened to their widest value.
+    void RecordsetReport(Recordset& oRecordset, bool Headers = false, bool bWidths = false,
+                         std::int32_t etsStep = prASLine);
+    // A column per field of the recordset not yet a column, titled and sized by its name.
+    void ReportHeaders(Recordset& oRecordset);
+    // The report over rows held as collections keyed by column Id.
+    void ArrayReport(const std::vector<std::shared_ptr<FastCollection>>& Dt, std::int32_t etsStep = prASLine);
+    // The report over a grid's model (a table view's, a QSqlQueryModel ...): its columns the
+    // report's columns, or, when the report has none, one per model column titled by its
+    // header. Errors are shown as "Kalder error in GridPreview ..." and end the report.
+    void GridReport(const QAbstractItemModel& Grid, std::int32_t etsStep = prASLine);
+
     // ---- Events ------------------------------------------------------------------------------------
     // Raised on the caller's thread, without arguments.
     std::function<void()> onCustomButtonClick;
@@ -506,6 +547,7 @@ private:
     std::unique_ptr<cDocument> doc_;
     std::unique_ptr<OutputSettings> output_;
     std::unique_ptr<WindowSettings> window_;
+    std::unique_ptr<cReport> report_;
     std::int32_t pdfReplaced_ = 0;
 };
 
