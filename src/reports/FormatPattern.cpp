@@ -146,7 +146,8 @@ NumberSection parseNumberSection(std::string_view p) {
             settle(false);
             part = Fraction;
             s.pieces.push_back({NumberSection::Item::Point, {}});
-        } else if ((c == 'E' || c == 'e') && part != Exponent && i + 1 < p.size() && (p[i + 1] == '+' || p[i + 1] == '-')) {
+        } else if ((c == 'E' || c == 'e') && part != Exponent && i + 1 < p.size() &&
+                   (p[i + 1] == '+' || p[i + 1] == '-')) {
             settle(false);
             s.scientific = true;
             s.exponentLetter = c;
@@ -306,7 +307,8 @@ std::string datePattern(const DateParts& date, std::string_view p) {
                 else out += nl_langinfo(static_cast<nl_item>((t.count == 3 ? ABMON_1 : MON_1) + date.month - 1));
                 break;
             case 'y':
-                out += one ? std::to_string(date.dayOfYear) : t.count == 2 ? twoDigits(date.year % 100) : std::to_string(date.year);
+                if (one) out += std::to_string(date.dayOfYear);
+                else out += t.count == 2 ? twoDigits(date.year % 100) : std::to_string(date.year);
                 break;
             case 'h': out += one ? std::to_string(hour) : twoDigits(hour); break;
             case 'n':
@@ -378,8 +380,12 @@ std::string textPattern(const std::string& value, std::string_view pattern) {
         const char c = p[i++];
         if (c == '<' || c == '>') change = c;
         else if (c == '!') fromLeft = true;
-        else if (c == '@' || c == '&') pieces.push_back({c, {}}), ++places;
-        else pieces.push_back({0, std::string(1, c)});
+        else if (c == '@' || c == '&') {
+            pieces.push_back({c, {}});
+            ++places;
+        } else {
+            pieces.push_back({0, std::string(1, c)});
+        }
     }
     const std::vector<std::string> chars = characters(value, change);
     std::string out;

@@ -364,7 +364,9 @@ std::string currencyText(double value, const NumberStyle& style) {
         return withSign({"$" + amount.text, amount.zero}, negative, style.parentheses, "");
     }
     if (negative && style.parentheses)
-        return "(" + placeCurrency(amount.text, symbol, "", field(lc->p_cs_precedes, 1), field(lc->p_sep_by_space, 0), 1) + ")";
+        return "(" +
+               placeCurrency(amount.text, symbol, "", field(lc->p_cs_precedes, 1), field(lc->p_sep_by_space, 0), 1) +
+               ")";
     const std::string sign = negative ? (*lc->negative_sign ? lc->negative_sign : "-") : lc->positive_sign;
     return negative ? placeCurrency(amount.text, symbol, sign, field(lc->n_cs_precedes, 1),
                                     field(lc->n_sep_by_space, 0), field(lc->n_sign_posn, 1))
@@ -440,7 +442,8 @@ std::string longDateText(const DateParts& date) {
     const std::string weekday = nl_langinfo(static_cast<nl_item>(DAY_1 + date.weekday));
     const std::string month = nl_langinfo(static_cast<nl_item>(MON_1 + date.month - 1));
     const std::string day = std::to_string(date.day), year = std::to_string(date.year);
-    if (order.rfind("dm", 0) == 0 || order == "d") return weekday + ", " + day + (daySeparator == '.' ? ". " : " ") + month + " " + year;
+    if (order.rfind("dm", 0) == 0 || order == "d")
+        return weekday + ", " + day + (daySeparator == '.' ? ". " : " ") + month + " " + year;
     if (!order.empty() && order[0] == 'y') return weekday + ", " + year + " " + month + " " + day;
     return weekday + ", " + month + " " + day + ", " + year;
 }

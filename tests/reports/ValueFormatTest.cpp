@@ -35,7 +35,8 @@ TEST(ValueFormat, NumbersAndPercentAsPrintfGroupsThem) {
                      {"percent", 0.125, 1, true}, {"percent grouped", -123.45678, 2, true}}, [](const Row& r) {
         const std::string f = "\"%'." + std::to_string(r.digits) + "f\" ";
         const std::string expected = tool("env printf " + f + show(r.percent ? r.value * 100 : r.value));
-        EXPECT_EQ(formatEntry(r.value, r.percent ? prFMPercent : prFMNumber, r.digits), expected + (r.percent ? "%" : ""));
+        EXPECT_EQ(formatEntry(r.value, r.percent ? prFMPercent : prFMNumber, r.digits),
+                  expected + (r.percent ? "%" : ""));
         EXPECT_EQ(formatPattern(r.value, r.percent ? "#,##0.0%" : "#,##0.000"),
                   tool("env printf " + std::string(r.percent ? "\"%'.1f%%\" " : "\"%'.3f\" ") +
                        show(r.percent ? r.value * 100 : r.value)));
@@ -45,11 +46,12 @@ TEST(ValueFormat, NumbersAndPercentAsPrintfGroupsThem) {
 TEST(ValueFormat, CurrencyAsPythonPlacesIt) {
     for (const char* name : {kCommaLocale, "en_US.UTF-8"}) {
         ScopedLocale locale(name, LC_ALL);
-        for (double v : {-1234567.891, 0.5, 42.0}) {
-            const std::string python = "import locale; locale.setlocale(locale.LC_ALL, '" + std::string(name) +
-                                       "'); print(locale.currency(" + show(v) + ", grouping=True))";
-            EXPECT_EQ(formatEntry(v, prFMCurrency, V()), tool("python3 -c \"" + python + "\"", name)) << name;
-        }
+        const std::string python = "import locale; locale.setlocale(locale.LC_ALL, '" + std::string(name) +
+                                   "'); print(*(locale.currency(v, grouping=True)"
+                                   " for v in (-1234567.891, 0.5, 42)), sep='|')";
+        EXPECT_EQ(formatEntry(-1234567.891, prFMCurrency, V()) + "|" + formatEntry(0.5, prFMCurrency, V()) + "|" +
+                      formatEntry(42, prFMCurrency, V()),
+                  tool("python3 -c \"" + python + "\"", name));
     }
     ScopedLocale c(kPointLocale, LC_ALL);  // no currency of its own: dollars as en_US writes them
     EXPECT_EQ(formatEntry(-1234.5, prFMCurrency, V()), "-$1234.50");
@@ -62,10 +64,10 @@ TEST(ValueFormat, DatesAsDateWritesThem) {
     const bool dayFirst = decimalMark() == ',';
     const std::string dateOf = "date -d '" + iso + "' ";
     const std::string x = tool(dateOf + "+%x"), X = tool(dateOf + "+%X");
-    const std::string named[] = {x + " " + X, tool(dateOf + (dayFirst ? "'+%A, %-d. %B %Y'" : "'+%A, %B %-d, %Y'")), x, X,
-                                 "08:05"};
+    const std::string longDate = tool(dateOf + (dayFirst ? "'+%A, %-d. %B %Y'" : "'+%A, %B %-d, %Y'"));
+    const std::string named[] = {x + " " + X, longDate, x, X, "08:05"};
     struct Row { const char* name; V value; };
-    forEachRow<Row>({{"date", V::date(serial)}, {"serial", serial}, {"iso text", iso}, {"iso T", "2024-03-05T08:05:09"}},
+    forEachRow<Row>({{"date", V::date(serial)}, {"serial", serial}, {"iso", iso}, {"iso T", "2024-03-05T08:05:09"}},
                     [&](const Row& r) {
         for (int n = 0; n < 5; ++n) EXPECT_EQ(formatEntry(r.value, prFMDateTime, n), named[n]) << n;
         EXPECT_EQ(formatPattern(r.value, "dddd mmmm ddd mmm"), tool(dateOf + "'+%A %B %a %b'"));
@@ -96,7 +98,8 @@ TEST(ValueFormat, Patterns) {
         {"number as text", 42, "@@@@", "  42"}, {"empty text section", "", "@;\"none\"", "none"},
         {"iso", V::date(when), "yyyy-mm-dd hh:nn:ss", "2024-03-05 08:05:09"}, {"short", when, "d/m/yy", "5/3/24"},
         {"m after h", when, "h:m m", "8:5 3"}, {"AM/PM", when + 0.5, "h:mm AM/PM", "8:05 PM"},
-        {"a/p", when, "hh a/p", "08 a"}, {"day of year", when, "y", "65"}, {"iso text", "2024-03-05", "yyyymmdd", "20240305"},
+        {"a/p", when, "hh a/p", "08 a"}, {"day of year", when, "y", "65"},
+        {"iso text", "2024-03-05", "yyyymmdd", "20240305"},
         {"Short Time", when, "short time", "08:05"}, {"Medium Time", when, "Medium Time", "08:05 AM"},
         {"date pattern on text", "abc", "yyyy", "abc"}, {"date out of range", 1e10, "yyyy", "10000000000"},
         {"empty", V(), "0.00", ""},
@@ -118,7 +121,8 @@ TEST(ValueFormat, ColumnFormats) {
         {"-2 digits", 1, prFMNumber, -2, k13}, {"pattern as digits", 1, prFMNumber, "#,##0", k13},
         {"text with pattern", "abc", prFMNumber, ">", "ABC"}, {"text with digits", "abc", prFMNumber, 2, "abc"},
         {"text as percent", "abc", prFMPercent, 2, k13}, {"text as currency", "abc", prFMCurrency, 2, k13},
-        {"text as date", "2024-02-30", prFMDateTime, 0, k13}, {"short time", V::date(0.75), prFMDateTime, V::Array{4}, "18:00"},
+        {"text as date", "2024-02-30", prFMDateTime, 0, k13},
+        {"short time", V::date(0.75), prFMDateTime, V::Array{4}, "18:00"},
         {"9999-12-31", 2958465.5, prFMDateTime, 4, "12:00"}, {"10000-01-01", 2958466, prFMDateTime, 0, k13},
         {"named 5", 1, prFMDateTime, 5, k13}, {"infinity", INFINITY, prFMNumber, 2, k13},
         {"array value", V::Array{1}, prFMGeneral, V(), k13}, {"format type 5", 1, 5, V(), k13},
@@ -132,9 +136,11 @@ TEST(ValueFormat, ColumnFormats) {
 
 TEST(ValueFormat, DefaultArguments) {
     struct Row { const char* name; std::int32_t type; const char* expected; };
-    forEachRow<Row>({{"integer", fieldtype::Integer, "0 True False True"}, {"big", fieldtype::BigInt, "0 True False True"},
-                     {"double", fieldtype::Double, "2 True False True"}, {"currency", fieldtype::Currency, "2 True False True"},
-                     {"date", fieldtype::Date, "0"}, {"text", fieldtype::Text, "none"}, {"boolean", fieldtype::Boolean, "none"}},
+    constexpr const char* k0 = "0 True False True";
+    constexpr const char* k2 = "2 True False True";
+    forEachRow<Row>({{"integer", fieldtype::Integer, k0}, {"big", fieldtype::BigInt, k0},
+                     {"double", fieldtype::Double, k2}, {"currency", fieldtype::Currency, k2}, {"date", fieldtype::Date, "0"},
+                     {"text", fieldtype::Text, "none"}, {"boolean", fieldtype::Boolean, "none"}},
                     [](const Row& r) {
         const V v = defaultFormatArguments(r.type);
         std::string text = v.isEmpty() ? "none" : "";
@@ -144,9 +150,9 @@ TEST(ValueFormat, DefaultArguments) {
     });
 }
 
-// Patterns of a million characters finish at once: every engine is one pass over the pattern.
+// Patterns of 300,000 characters finish at once: every engine is one pass over the pattern.
 TEST(ValueFormat, LongPatternsAndHugeNumbers) {
-    const std::size_t n = 1'000'000;
+    const std::size_t n = 300'000;
     EXPECT_EQ(formatPattern(5, std::string(n, '0')).size(), n);
     EXPECT_EQ(formatPattern(5, "0" + std::string(n, ',')), "0");
     EXPECT_EQ(formatPattern(5, "0" + std::string(n, '%')).size(), 2 * n + n + 1);
@@ -154,7 +160,8 @@ TEST(ValueFormat, LongPatternsAndHugeNumbers) {
     EXPECT_GT(formatPattern(V::date(1), std::string(n, 'd')).size(), n);
     EXPECT_EQ(formatPattern("x", std::string(n, '@')).size(), n);
     EXPECT_EQ(formatPattern(5, std::string(n, '"')), "");
-    EXPECT_EQ(formatEntry(1e300, prFMNumber, V::Array{2, true, false, false}), "1" + std::string(300, '0') + withMark(".00"));
+    EXPECT_EQ(formatEntry(1e300, prFMNumber, V::Array{2, true, false, false}),
+              "1" + std::string(300, '0') + withMark(".00"));
     EXPECT_EQ(formatPattern(-1e308, "0").size(), 310u);
 }
 
