@@ -5,7 +5,8 @@
 // Everything follows the C library's locale at the time of the call: LC_NUMERIC for the
 // decimal mark and the thousands separator, LC_MONETARY for currency, LC_TIME for date
 // formats and the names of months and days. All functions are pure apart from reading the
-// locale; they may run in several threads at once as long as nobody changes the locale.
+// locale, and no safer for threads than localeconv() (core/Locale.h reads it the same way):
+// glibc refills one static structure, with the same values while nobody changes the locale.
 #pragma once
 
 #include <cstdint>
