@@ -24,7 +24,10 @@ constexpr const char* kUsage =
     "  kalder info FILE.xml        print the outline of a saved document\n"
     "  kalder render FILE.xml PREFIX [--zoom PERCENT] [--format bmp|jpg|png]\n"
     "                              write page n as PREFIXn.bmp (zoom 100 = 96 dots per inch)\n"
-    "  kalder convert FILE.xml OUT write the document as OUT's extension names (.pdf .xml .rtf .htm .txt .bmp .jpg .png)\n";
+    "  kalder convert FILE.xml OUT write the document as OUT's extension names (.pdf .xml .rtf .htm .txt .bmp .jpg .png)\n"
+    "  kalder report DATABASE SQL OUT [--group COLUMN] [--sum|--count|--min|--max|--avg COLUMN]... [--font-size PT]\n"
+    "                              a column report of the query's rows (DATABASE: an SQLite file or a PostgreSQL\n"
+    "                              connection string), written as OUT's extension names\n";
 
 int usage() {
     std::cerr << kUsage << kPrintUsage << kShowUsage;
@@ -113,6 +116,7 @@ int run(const std::vector<std::string>& args) {
         {"print", printCommand},
         {"printers", printersCommand},
         {"convert", convert},
+        {"report", report},
         {"show", showCommand},
     };
     if (args.empty()) return usage();

@@ -1,4 +1,5 @@
-// kalder convert FILE.xml OUT: writes the document in the format OUT's extension names.
+// kalder convert FILE.xml OUT: writes the document in the format OUT's extension names;
+// writeDocument does the writing for every command that ends in a file.
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -14,11 +15,14 @@ int convert(const std::vector<std::string>& args) {
         std::cerr << "usage: kalder convert FILE.xml OUT.{pdf,xml,rtf,htm,txt,bmp,jpg,png}\n";
         return 2;
     }
-    const std::filesystem::path out = args[2];
-    std::string ext = out.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     Preview pv;
     pv.LoadXMLFromFile(args[1]);
+    return writeDocument(pv, args[2], args[1]);
+}
+
+int writeDocument(Preview& pv, const std::filesystem::path& out, const std::string& what) {
+    std::string ext = out.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     // Page images are named by page: OUT without its extension, then the page number.
     const std::string base = (out.parent_path() / out.stem()).string();
     PageImageOptions images;
@@ -36,7 +40,7 @@ int convert(const std::vector<std::string>& args) {
         pv.ExportText(out.string());
     } else if (ext == ".htm" || ext == ".html") {
         pv.ExportHTML(base);  // one file per page, in a folder named as OUT without its extension
-        std::cout << "wrote the pages of " << args[1] << " into " << base << '\n';
+        std::cout << "wrote the pages of " << what << " into " << base << '\n';
         return 0;
     } else if (ext == ".bmp") {
         exportPageImages(pv.document(), base, PageImageFormat::Bmp, images);

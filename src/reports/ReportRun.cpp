@@ -94,6 +94,7 @@ public:
             if (f.align == 'd') titleFields_.back().align = 'r';
             width_ += c.col->ColSpaceLeft + c.col->ColWidth + c.col->ColSpaceRight;
             calculates_ = calculates_ || c.col->CalcType != prCCNone;
+            hidden_ = hidden_ || c.col->ColWidth <= 0;
         }
         groupCalcs_.resize(columns_.size());
         grandCalcs_.resize(columns_.size());
@@ -115,6 +116,7 @@ public:
                 values[i] = rows_.value(columns_[i].field);
                 texts[i] = format(values[i], *columns_[i].col);
             }
+            const std::vector<std::string>& shown = hidden_ ? visible(texts) : texts;
             if (group_ && (!groupValue || texts[*group_] != *groupValue)) {
                 if (groupValue) calcRow("Total " + *groupValue, groupCalcs_);
                 groupValue = texts[*group_];
@@ -122,8 +124,8 @@ public:
                 std::fill(groupCalcs_.begin(), groupCalcs_.end(), Calc{});
                 heading(*groupText_, rowHeight(texts));
             }
-            room(rowHeight(texts));
-            y_ += writeRow(pv_, doc_, fields_, texts, x_, y_);
+            room(rowHeight(shown));
+            y_ += writeRow(pv_, doc_, fields_, shown, x_, y_);
             if (report_.ShowHorizontalLines) rule(report_.HorizontalLine, y_);
             for (std::size_t i = 0; i < columns_.size(); ++i) {
                 groupCalcs_[i].add(values[i]);
@@ -140,6 +142,15 @@ public:
     }
 
 private:
+    // The texts with those of hidden columns (ColWidth 0) left out: such a column groups or
+    // calculates without showing its values.
+    const std::vector<std::string>& visible(const std::vector<std::string>& texts) {
+        shown_ = texts;
+        for (std::size_t i = 0; i < columns_.size(); ++i)
+            if (columns_[i].col->ColWidth <= 0) shown_[i].clear();
+        return shown_;
+    }
+
     std::string format(const Variant& v, const cReportCol& col) {
         try {
             return formatEntry(v, col.FormatType, col.Fmt);
@@ -317,7 +328,8 @@ private:
     std::optional<std::string> groupText_;  // the open group's heading
     std::string frameKey_;
     std::int32_t width_ = 0;
-    bool calculates_ = false;
+    bool calculates_ = false, hidden_ = false;
+    std::vector<std::string> shown_;
     std::int32_t x_ = 0, y_ = 0, partTop_ = 0, bodyTop_ = 0;
     std::exception_ptr formatError_;
 };
@@ -346,6 +358,7 @@ void widenColumns(cDocument& doc, cReport& report, Recordset& rows) {
         }
     for (std::size_t i = 0; i < columns.size(); ++i) {
         cReportCol& col = *columns[i].col;
+        if (col.ColWidth <= 0) continue;  // hidden, and staying so
         const std::int32_t needed = static_cast<std::int32_t>(std::ceil(widest[i]));
         if (needed > col.ColWidth) col.ColWidth = needed;
     }

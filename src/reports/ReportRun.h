@@ -5,6 +5,7 @@
 //  - columns side by side from CurrentX: each takes ColSpaceLeft + ColWidth + ColSpaceRight,
 //    its value in the ColWidth part, aligned by its Align (decimal: the mark DecSpace from
 //    the right of the text area);
+//  - a column of ColWidth 0 is hidden: it groups and calculates without showing its values;
 //  - a header row of the column titles in bold, ruled below in the HorizontalLine style, at
 //    the top of the report and again on every page;
 //  - with GroupCol, a heading (the group's value, bold) before each group and, when any
@@ -40,8 +41,8 @@ class Recordset;
 
 void runReport(Preview& pv, cDocument& doc, cReport& report, Recordset& rows, std::int32_t etsStep);
 
-// Widens every column whose values (formatted, in the frame's running style) or title are
-// wider than its ColWidth.
+// Widens every column whose values (formatted, in the frame's running style) are wider than
+// its ColWidth; a hidden column (ColWidth 0) stays hidden.
 void widenColumns(cDocument& doc, cReport& report, Recordset& rows);
 
 }  // namespace kalder

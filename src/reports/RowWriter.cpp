@@ -127,6 +127,7 @@ std::int32_t writeRow(Preview& pv, cDocument& doc, const std::vector<FieldDef>& 
             pv.DrawLine(Variant(static_cast<double>(left)), y, Variant(static_cast<double>(left + f.width)), y + step,
                         prLBBoxFill);
         }
+        if (text.empty()) continue;  // an empty cell adds no element
         StyleScope scope(doc, style);
         if (paragraph) {
             std::string markup = asParagraph(text);
