@@ -249,7 +249,6 @@ private:
     void calcRow(const std::string& label, const std::vector<Calc>& calcs) {
         if (!calculates_) return;
         std::vector<std::string> texts(columns_.size());
-        bool labelled = false;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             const cReportCol& col = *columns_[i].col;
             const Calc& c = calcs[i];
@@ -259,14 +258,18 @@ private:
                 case prCCMin: texts[i] = c.numbers ? format(c.min, col) : ""; break;
                 case prCCMax: texts[i] = c.numbers ? format(c.max, col) : ""; break;
                 case prCCAverage: texts[i] = c.numbers ? format(c.sum / static_cast<double>(c.numbers), col) : ""; break;
-                default:
-                    if (!labelled) texts[i] = label, labelled = true;
+                default: break;
             }
         }
+        // The label goes in the first shown column that calculates nothing, read from its left
+        // whatever that column's alignment.
         std::vector<FieldDef> fields = fields_;
-        // The label reads from its column's left whatever that column's alignment.
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (texts[i] == label && columns_[i].col->CalcType == prCCNone) fields[i].align = 'l', fields[i].width = 0;
+            if (columns_[i].col->CalcType == prCCNone && columns_[i].col->ColWidth > 0) {
+                texts[i] = label;
+                fields[i].align = 'l', fields[i].width = 0;
+                break;
+            }
         const std::int32_t step = lineStep(doc_.currentFrame()->CurrentStyle);
         room(step);
         if (report_.LineBeforeCalc) rule(report_.LineBefore, y_);
