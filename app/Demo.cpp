@@ -2,11 +2,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <iterator>
 #include <string>
 
+#include "core/QtRuntime.h"
 #include "kalder/Preview.h"
+#include "kalder/SqlRecordset.h"
 
 namespace kalder::app {
 
@@ -136,6 +141,43 @@ void barcodePage(Preview& pv) {
     pv.DrawPictureMemory(logo, 0, y, "2 in", "1 in");
 }
 
+// A column report from an SQLite database made here: sales grouped by region, a total per
+// region and a grand total, the header repeated on the next page.
+void reportPage(Preview& pv) {
+    ensureGuiApplication();  // Qt loads its database drivers through the application
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sales.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "kalder-demo");
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("CREATE TABLE sales(region TEXT, city TEXT, month TEXT, units INTEGER, revenue REAL)");
+        const char* regions[] = {"North", "South", "East", "West"};
+        const char* cities[] = {"Aberdeen", "Bristol", "Cardiff", "Dover", "Exeter", "Falmouth"};
+        for (int i = 0; i < 96; ++i)
+            q.exec(QString("INSERT INTO sales VALUES('%1', '%2', '2026-%3', %4, %5)")
+                       .arg(regions[i % 4], cities[i % 6], QString::number(i % 12 + 1).rightJustified(2, '0'))
+                       .arg(20 + i * 37 % 180)
+                       .arg((20 + i * 37 % 180) * (12.5 + i % 7), 0, 'f', 2));
+    }
+    QSqlDatabase::removeDatabase("kalder-demo");
+    pv.AddPage("1 in", "1 in", "1 in", "1 in");
+    pv.FontName("Arial"), pv.FontSize(14), pv.FontBold(true), pv.FontUnderline(false);
+    pv.AddTextAt("Sales by region, from an SQLite database");
+    pv.FontSize(10), pv.FontBold(false);
+    pv.CurrentY(pv.CurrentY() + 200);
+    pv.NewReport();
+    pv.NewColumn("region", "", 0, 0, 0, 0, prCALeft, "", prFMGeneral, prCCNone);
+    pv.NewColumn("city", "City", 2200, 100, 100, 0, prCALeft, "", prFMGeneral, prCCNone);
+    pv.NewColumn("month", "Month", 1200, 100, 100, 0, prCALeft, "", prFMGeneral, prCCNone);
+    pv.NewColumn("units", "Units", 1000, 100, 100, 0, prCARight, 0, prFMNumber, prCCSum);
+    pv.NewColumn("revenue", "Revenue", 1800, 100, 100, 300, prCADecimal, 2, prFMNumber, prCCSum);
+    pv.ModifyReport("region", true, true, false, true, false);
+    auto rows = SqlRecordset::open(file.toStdString(), "SELECT * FROM sales ORDER BY region, month, city");
+    pv.RecordsetReport(*rows);
+}
+
 }  // namespace
 
 void buildDemo(Preview& pv) {
@@ -157,6 +199,7 @@ void buildDemo(Preview& pv) {
 
     flowingText(pv);
     barcodePage(pv);
+    reportPage(pv);
 }
 
 }  // namespace kalder::app

@@ -238,7 +238,13 @@ private:
     void heading(const std::string& text, std::int32_t next) {
         const std::int32_t step = lineStep(doc_.currentFrame()->CurrentStyle);
         room(step + next);
-        const std::int32_t left = columns_.empty() ? 0 : columns_.front().left;
+        // From the first shown column's text, like the rows' first values.
+        std::int32_t left = 0;
+        for (const Column& c : columns_)
+            if (c.col->ColWidth > 0) {
+                left = c.left;
+                break;
+            }
         bold([&] {
             pv_.AddTextAt(text, static_cast<double>(x_) + left, y_, prALLeft, prASNone);
             return 0;
