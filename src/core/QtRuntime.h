@@ -14,7 +14,9 @@ void ensureGuiApplication();
 
 // What makes the application object. The window and the print code register a maker of a
 // QApplication (widgets need one, and a process has one application object); a program that
-// links neither gets a QGuiApplication and never loads the widget library.
+// links neither gets a QGuiApplication and never loads the widget library. (The installed
+// library is shared and holds both, so its programs get a QApplication; the choice matters
+// to builds that link the objects statically.)
 using ApplicationMaker = QCoreApplication* (*)(int& argc, char** argv);
 // Registers `maker` (from a static initialiser of the code that needs it); returns true.
 bool registerApplicationMaker(ApplicationMaker maker);
