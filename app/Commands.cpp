@@ -12,6 +12,7 @@
 #include "Outline.h"
 #include "PrintCommands.h"
 #include "ShowCommands.h"
+#include "TerminalProgress.h"
 #include "kalder/Preview.h"
 
 namespace kalder::app {
@@ -123,6 +124,7 @@ int run(const std::vector<std::string>& args) {
     auto it = commands.find(args[0]);
     if (it == commands.end()) return usage();
     try {
+        const TerminalProgress progress;
         return it->second(args);
     } catch (const AutomationError& e) {
         std::cerr << "kalder: error " << e.number() << " (" << e.source() << "): " << e.description() << '\n';

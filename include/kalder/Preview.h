@@ -535,6 +535,11 @@ public:
     std::function<void()> onCustomButtonClick;
     std::function<void()> onPrintComplete;
     std::function<void()> onPrintCancel;
+    // Raised by the exports and the print run as each page is finished, with the pages done
+    // and the pages in all; setting Cancel stops the work before the next page: the export
+    // raises 18 "User interrupt occurred" and leaves any earlier file of that name as it was
+    // (HTML keeps the page files it finished), the print job is aborted and never printed.
+    std::function<void(std::int32_t PagesDone, std::int32_t PagesTotal, bool& Cancel)> onProgress;
 
     // ---- The document tree, for the project's own tools and exporters -------------------------
     cDocument& document() noexcept { return *doc_; }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/AtomicFile.h"
+#include "core/Progress.h"
 #include "core/TaskPipeline.h"
 #include "core/Version.h"
 #include "document/cDocument.h"
@@ -130,7 +131,7 @@ int HtmlWriter::write(const cDocument& doc, const std::string& folder) {
     int files = 0;
     for (const auto& page : doc.pages()) {
         writePage(*page, dir);
-        ++files;
+        reportPage(++files, static_cast<std::int32_t>(doc.PagesCount()));
     }
     pipeline.finish();
     pipeline_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "core/AtomicFile.h"
+#include "core/Progress.h"
 #include "document/cDocument.h"
 #include "export/JpegWriter.h"
 
@@ -41,6 +42,7 @@ int exportPageImages(const cDocument& doc, const std::string& location, PageImag
             case PageImageFormat::Png: writeWithQt(image, name, "PNG", "ExportPNG"); break;
             default: writeWithQt(image.convertToFormat(QImage::Format_RGB888), name, "BMP", "ExportBMP");
         }
+        reportPage(n, static_cast<std::int32_t>(doc.PagesCount()));
     }
     return n;
 }

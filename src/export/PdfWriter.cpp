@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/AtomicFile.h"
+#include "core/Progress.h"
 #include "core/TaskPipeline.h"
 #include "core/TextMeasurer.h"
 #include "core/Version.h"
@@ -114,7 +115,12 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
 
     TaskPipeline pipeline;
     pipeline_ = &pipeline;
-    for (const auto& page : doc.pages()) writePage(*page);
+    const auto total = static_cast<std::int32_t>(doc.PagesCount());
+    std::int32_t done = 0;
+    for (const auto& page : doc.pages()) {
+        writePage(*page);
+        reportPage(++done, total);
+    }
     pipeline.finish();
     pipeline_ = nullptr;
     writeImages();

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "core/AtomicFile.h"
+#include "core/Progress.h"
 #include "core/TextMeasurer.h"
 #include "document/RenderContext.h"
 #include "document/cDocument.h"
@@ -77,6 +78,7 @@ RtfResult RtfWriter::write(const cDocument& doc, const std::string& path) {
         if (result.pages++ > 0) body_ += "\\sect\r\n";
         writePage(doc, *page);
         if (body_.size() >= kSpillBytes) spill();
+        reportPage(result.pages, static_cast<std::int32_t>(doc.PagesCount()));
     }
     pictures_.clear();
 

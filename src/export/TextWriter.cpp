@@ -1,6 +1,7 @@
 #include "export/TextWriter.h"
 
 #include "core/AtomicFile.h"
+#include "core/Progress.h"
 #include "document/cDocument.h"
 #include "kalder/AutomationError.h"
 
@@ -17,6 +18,7 @@ std::size_t TextWriter::write(const cDocument& doc, const std::string& path) {
     AtomicFile file(path, "ExportText");
     text_.clear();
     text_.reserve(2 * kChunk);
+    std::int32_t done = 0;
     for (const auto& page : doc.pages()) {
         line("Page: " + page->Key);
         line("");
@@ -25,6 +27,7 @@ std::size_t TextWriter::write(const cDocument& doc, const std::string& path) {
             file.write(text_);
             text_.clear();
         }
+        reportPage(++done, static_cast<std::int32_t>(doc.PagesCount()));
     }
     file.write(text_);
     file.commit();

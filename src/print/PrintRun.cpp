@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "core/Progress.h"
 #include "core/QtRuntime.h"
 #include "document/PaperSizes.h"
 #include "document/RenderContext.h"
@@ -42,6 +43,7 @@ std::optional<QPageSize> paperFor(const std::string& printer, const cDocument& d
 void executePrintPlan(const PrintPlan& plan, cDocument& doc, PrintDevice& device, PrinterMetrics& metrics) {
     const std::int32_t docOrientation = documentOrientation(doc);
     try {
+        std::int32_t done = 0;
         for (const PlannedPage& sheet : plan.sheets) {
             const auto page = doc.pages().Item(sheet.page);
             if (!page) continue;
@@ -56,6 +58,8 @@ void executePrintPlan(const PrintPlan& plan, cDocument& doc, PrintDevice& device
             page->Preview(ctx);
             if (sheet.blankLine) target.Print("");
             processPendingEvents();
+            // A cancel request throws: the job is aborted below and never reaches the queue.
+            reportPage(++done, static_cast<std::int32_t>(plan.sheets.size()));
         }
         device.finish();
     } catch (...) {
@@ -65,6 +69,7 @@ void executePrintPlan(const PrintPlan& plan, cDocument& doc, PrintDevice& device
 }
 
 void printDocument(Preview& pv) {
+    const ProgressScope progress(pv.onProgress, "PrintDoc");
     OutputSettings& settings = pv.outputSettings();
     cDocument& doc = pv.document();
     const cPrinterStyle& record = doc.PrinterStyle;

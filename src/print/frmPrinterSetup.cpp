@@ -36,6 +36,7 @@
 #include "print/CurrentPrinter.h"
 #include "print/ExportKinds.h"
 #include "print/FileOutput.h"
+#include "print/ProgressDialog.h"
 #include "print/OutputSettings.h"
 #include "print/PrintRun.h"
 #include "print/Printers.h"
@@ -330,6 +331,7 @@ void frmPrinterSetup::print() {
         if (chkFile_->isChecked()) {
             normaliseFileName();
             s.OutputFile = tbFile_->text().toStdString();
+            const ProgressDialogScope progress(pv_, parentWidget());
             writeFileOutput(pv_, outputTypeOf(selectedFileKind()));
             s.outputDone = true;
             outcome_ = SetupResult::Exported;
@@ -358,6 +360,7 @@ void frmPrinterSetup::print() {
             record.OrientOpt = optPortrait_->isChecked()    ? prOOPortrait
                                : optLandscape_->isChecked() ? prOOLandscape
                                                             : prOOAsIs;
+            const ProgressDialogScope progress(pv_, parentWidget());
             printDocument(pv_);
             outcome_ = SetupResult::Printed;
         }

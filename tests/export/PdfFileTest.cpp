@@ -13,6 +13,7 @@
 #include "kalder/Preview.h"
 #include "support/ErrorMatchers.h"
 #include "support/Ink.h"
+#include "support/TableTest.h"
 #include "support/Tools.h"
 
 namespace fs = std::filesystem;
@@ -109,6 +110,38 @@ TEST(PdfFile, AFixedCreationDateGivesTheSameBytesTwice) {
     kalder::PdfWriter(options).write(pv.document(), dir.file("b.pdf"));
     EXPECT_EQ(dir.read("a.pdf"), dir.read("b.pdf"));
     EXPECT_NE(dir.read("a.pdf").find("/CreationDate (D:1971"), std::string::npos);
+}
+
+TEST(Exports, ReportEachPageAndACancelKeepsThePreviousFileAndNoTemporaryOne) {
+    struct Row {
+        const char* name;
+        void (kalder::Preview::*write)(const std::string&);
+    };
+    kalder::test::forEachRow<Row>({{"ExportPDF", &kalder::Preview::ExportPDF},
+                                   {"ExportRTF", &kalder::Preview::ExportRTF},
+                                   {"ExportText", &kalder::Preview::ExportText}},
+                                  [](const Row& row) {
+        ScratchDir dir;
+        const std::string file = dir.file("out");
+        kalder::Preview pv;
+        for (int i = 0; i < 3; ++i) {
+            if (i) pv.AddPage();
+            pv.AddTextAt("page");
+        }
+        std::string seen;
+        bool stop = false;
+        pv.onProgress = [&](std::int32_t done, std::int32_t total, bool& cancel) {
+            seen += std::to_string(done) + "/" + std::to_string(total) + " ";
+            cancel = stop && done == 2;
+        };
+        (pv.*row.write)(file);
+        const std::string before = dir.read("out");
+        stop = true;
+        EXPECT_THAT(errorOf([&] { (pv.*row.write)(file); }), IsError(18, row.name, "User interrupt occurred"));
+        EXPECT_EQ(seen, "1/3 2/3 3/3 1/3 2/3 ");
+        EXPECT_EQ(dir.read("out"), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";
+    });
 }
 
 TEST(PdfFile, AMissingFolderOrNameRaisesAndLeavesNothing) {

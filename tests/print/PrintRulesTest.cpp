@@ -2,6 +2,7 @@
 // run (pages, repetitions, printer copies, orientation changes, sheet breaks) and its drawing
 // on a recording device, the file kinds print-to-file offers, and the printer metrics from
 // what a printer reports.
+#include "core/Progress.h"
 #include "core/RecordingDrawTarget.h"
 #include "document/cDocument.h"
 #include "kalder/Enums.h"
@@ -147,7 +148,7 @@ public:
 TEST(PrintRun, DrawsThePlannedSheetsInOrder) {
     // Page n, in its orientation, prints "page n".
     struct RunRow { const char* name; cPrinterStyle settings; std::vector<std::int32_t> pages; int failAtSheet;
-                    const char* outline; };
+                    const char* outline; int cancelAfter = 0; };
     forEachRow<RunRow>({
             {"uncollated copies, orientation set where it changes", style(prPOAll, 2, false), {P, L, P}, 0,
              "Orientation 1 | Sheet 'page 1' | Sheet 'page 1' | Orientation 2 | Sheet 'page 2' | Sheet 'page 2' | "
@@ -157,7 +158,12 @@ TEST(PrintRun, DrawsThePlannedSheetsInOrder) {
              "Orientation 1 | Sheet 'page 2' '' | Sheet 'page 1' '' | finished"},
             {"a failing printer abandons the job", style(prPOAll), {P, P, P}, 2,
              "Orientation 1 | Sheet 'page 1' | aborted"},
+            {"a cancel request abandons the job", style(prPOAll), {P, P, P}, 0,
+             "Orientation 1 | Sheet 'page 1' | Sheet 'page 2' | aborted", 2},
         }, [](const RunRow& row) {
+            const ProgressScope progress([&](std::int32_t done, std::int32_t, bool& cancel) {
+                cancel = done == row.cancelAfter;
+            }, "PrintDoc");
             Preview pv;
             for (std::size_t n = 1; n <= row.pages.size(); ++n) {
                 if (n > 1) pv.AddPage();
@@ -170,6 +176,7 @@ TEST(PrintRun, DrawsThePlannedSheetsInOrder) {
             const auto error = errorOf([&] { executePrintPlan(plan, pv.document(), device, metrics); });
             EXPECT_EQ(device.outline(), row.outline);
             if (row.failAtSheet) EXPECT_THAT(error, IsError(482, "Kalder", "Printer error"));
+            if (row.cancelAfter) EXPECT_THAT(error, IsError(18, "PrintDoc", "User interrupt occurred"));
             // Printer mode with the device's margins: the text one inch in from the inside
             // frame (at 0 on a page without margins) is at 1440 less the margin.
             EXPECT_EQ(metrics, (PrinterMetrics{2.4, 2.4, 120, 60, 11338, 16440}));
