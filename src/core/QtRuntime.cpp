@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "kalder/AutomationError.h"
+
 namespace kalder {
 
 namespace {
@@ -22,7 +24,15 @@ bool registerApplicationMaker(ApplicationMaker m) {
 }
 
 void ensureGuiApplication() {
-    if (QCoreApplication::instance()) return;
+    if (QCoreApplication::instance()) {
+        // Fonts and images abort the process without a QGuiApplication, and Qt allows one
+        // application object: a host that made a QCoreApplication gets a clear error instead.
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            throw AutomationError(err::InvalidCall, "Kalder",
+                                  "Kalder draws text and pictures through a QGuiApplication (or QApplication); "
+                                  "this program made a QCoreApplication");
+        return;
+    }
     static int argc = 1;
     static char name[] = "kalder";
     static char* argv[] = {name, nullptr};

@@ -10,6 +10,7 @@ class QCoreApplication;
 namespace kalder {
 
 // Makes sure a QGuiApplication (or QApplication) exists. Call from the thread that will own it.
+// Raises 5 "Kalder" when the host made a mere QCoreApplication (no fonts without a GUI one).
 void ensureGuiApplication();
 
 // What makes the application object. The window and the print code register a maker of a

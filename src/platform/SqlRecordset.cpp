@@ -1,5 +1,6 @@
 #include "kalder/SqlRecordset.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -66,7 +67,8 @@ struct SqlRecordset::State {
 SqlRecordset::SqlRecordset(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
 std::unique_ptr<SqlRecordset> SqlRecordset::open(const std::string& database, const std::string& sql) {
-    ensureGuiApplication();  // Qt loads its database drivers through the application object
+    // Qt loads its database drivers through the application object; any kind will do.
+    if (!QCoreApplication::instance()) ensureGuiApplication();
     static std::atomic<unsigned> counter{0};
     auto state = std::make_unique<State>();
     state->connection = QString("kalder-recordset-%1").arg(++counter);
