@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -37,6 +38,32 @@ std::string info(const cDocument& doc, const char* name) {
     for (const auto& [k, v] : doc.DocInfo)
         if (k == name) return v;
     return "";
+}
+
+// An information value as a PDF string: literal, in Windows-1252 with "(", ")" and "\"
+// escaped, when it can be (so plain values keep their bytes); otherwise UTF-16 with a byte
+// order mark, in hexadecimal, which every reader shows. Either way no value can end the
+// string early or bring in a key of its own.
+std::string pdfText(std::string_view utf8) {
+    std::string single;
+    if (appendWinAnsi(single, utf8) == 0) {
+        std::string out = "(";
+        for (const char c : single) {
+            if (c == '(' || c == ')' || c == '\\') out += '\\';
+            if (c == '\r') out += "\\r";
+            else if (c == '\n') out += "\\n";
+            else out += c;
+        }
+        return out + ")";
+    }
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string out = "<FEFF";
+    for (const QChar c : text) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "%04X", c.unicode());
+        out += hex;
+    }
+    return out + ">";
 }
 
 std::string pdfDate(std::time_t t) {
@@ -105,10 +132,10 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     writeLine("%PDF-1.4 ");
     const std::string creator = info(doc, "Creator");
     beginObject(allocate());  // 1: information
-    lines({"<<", "/Author (" + info(doc, "Author") + ")", "/CreationDate (D:" + pdfDate(creationTime(options_)) + ")",
-           "/Creator (" + (creator.empty() ? std::string("Kalder") : creator) + ")",
-           std::string("/Producer (Kalder " KALDER_VERSION_STRING ")"), "/Title (" + info(doc, "Title") + ")",
-           "/Subject (" + info(doc, "Subject") + ")", "/Keywords (" + info(doc, "Keywords") + ")", ">>", "endobj"});
+    lines({"<<", "/Author " + pdfText(info(doc, "Author")), "/CreationDate (D:" + pdfDate(creationTime(options_)) + ")",
+           "/Creator " + pdfText(creator.empty() ? std::string("Kalder") : creator),
+           std::string("/Producer (Kalder " KALDER_VERSION_STRING ")"), "/Title " + pdfText(info(doc, "Title")),
+           "/Subject " + pdfText(info(doc, "Subject")), "/Keywords " + pdfText(info(doc, "Keywords")), ">>", "endobj"});
     for (int i = 0; i < 4; ++i) allocate();  // catalog, page tree, encoding, resources
     beginObject(kEncoding);
     lines({"<<", "/Type /Encoding", "/BaseEncoding /WinAnsiEncoding", ">>", "endobj"});

@@ -144,6 +144,18 @@ TEST(Exports, ReportEachPageAndACancelKeepsThePreviousFileAndNoTemporaryOne) {
     });
 }
 
+TEST(PdfFile, InformationWithParenthesesBackslashesOrGreekReadsBackExactly) {
+    ScratchDir dir;
+    kalder::Preview pv;
+    pv.DocInfoSet("Title", "a) b\\ (c) /Author (x)");
+    pv.DocInfoSet("Subject", "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC \xE2\x82\xAC");
+    pv.ExportPDF(dir.file("info.pdf"));
+    EXPECT_TRUE(kalder::test::PassesQpdf(dir.file("info.pdf")));
+    EXPECT_EQ(pdfInfo(dir.file("info.pdf"), "Title"), "a) b\\ (c) /Author (x)");
+    EXPECT_EQ(pdfInfo(dir.file("info.pdf"), "Subject"), "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC \xE2\x82\xAC");
+    EXPECT_EQ(pdfInfo(dir.file("info.pdf"), "Author"), "");
+}
+
 TEST(PdfFile, AMissingFolderOrNameRaisesAndLeavesNothing) {
     ScratchDir dir;
     kalder::Preview pv;
