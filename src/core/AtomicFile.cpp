@@ -31,10 +31,24 @@ int createBeside(const std::string& target, std::string& temp) {
 AtomicFile::AtomicFile(std::string target, std::string errorSource)
     : target_(std::move(target)), source_(std::move(errorSource)) {
     if (target_.empty()) fail("no file name");
+    // A symbolic link is written through: the file it names is replaced and the link stays.
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    destination_ = target_;
+    if (fs::is_symlink(fs::symlink_status(target_, ec))) {
+        const fs::path link = fs::read_symlink(target_, ec);
+        if (!ec) destination_ = (link.is_absolute() ? link : fs::path(target_).parent_path() / link).string();
+    }
+    // Only a regular file is replaced: a device, a pipe or a folder of that name is refused
+    // rather than turned into a file. An existing file keeps its permission bits.
+    struct stat existing {};
+    const bool exists = ::stat(destination_.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) fail("not a regular file");
     std::string temp;
-    int fd = createBeside(target_, temp);
+    int fd = createBeside(destination_, temp);
     if (fd < 0) fail(std::strerror(errno));
     temp_ = std::move(temp);
+    if (exists) ::fchmod(fd, existing.st_mode & 07777);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         int e = errno;
@@ -66,7 +80,7 @@ void AtomicFile::commit() {
     ok = (std::fclose(file_) == 0) && ok;
     file_ = nullptr;
     if (!ok) fail(std::strerror(e ? e : errno));
-    if (std::rename(temp_.c_str(), target_.c_str()) != 0) fail(std::strerror(errno));
+    if (std::rename(temp_.c_str(), destination_.c_str()) != 0) fail(std::strerror(errno));
     committed_ = true;
 }
 

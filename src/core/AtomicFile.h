@@ -5,6 +5,10 @@
 // Contract: write() appends bytes and throws on failure; commit() flushes, closes and renames,
 // and throws on failure; destroying an uncommitted sink removes the temporary file.
 // Errors are AutomationError 75 with the given source and "Path/File access error : <path>: <reason>".
+// A symbolic link is written through (the file it names is replaced, the link stays); an
+// existing file keeps its permission bits; a target that exists and is no regular file (a
+// device, a pipe, a folder) is refused with "not a regular file". A hard link to the old
+// file keeps the old contents: the new file is a new inode.
 #pragma once
 
 #include <cstdio>
@@ -30,7 +34,8 @@ public:
 private:
     [[noreturn]] void fail(const std::string& reason);
 
-    std::string target_;
+    std::string target_;       // as the caller named it (in messages)
+    std::string destination_;  // the file replaced: the target, or the file its link names
     std::string temp_;
     std::string source_;
     std::FILE* file_ = nullptr;
