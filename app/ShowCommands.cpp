@@ -89,7 +89,10 @@ std::optional<QString> zoomText(const std::string& value) {
     if (!digits.empty() && digits.back() == '%') digits.pop_back();
     double percent = 0;
     auto res = std::from_chars(digits.data(), digits.data() + digits.size(), percent);
-    if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || percent <= 0) return std::nullopt;
+    // The window's zoom runs from 1 % to 1000 %, as render's --zoom does: a value beyond is
+    // refused, not silently ignored.
+    if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || percent < 1 || percent > 1000)
+        return std::nullopt;
     return QString::fromStdString(digits) + u'%';
 }
 
@@ -133,7 +136,7 @@ int showCommand(const std::vector<std::string>& args) {
             screenshot = args[++i];
         } else if (a == "--zoom" && hasValue) {
             const auto text = zoomText(args[++i]);
-            if (!text) return bad("--zoom takes a percentage, width, whole or two");
+            if (!text) return bad("--zoom takes a percentage from 1 to 1000, width, whole or two");
             shot.zoom = *text;
         } else if (a == "--page" && hasValue) {
             const std::string& n = args[++i];

@@ -2,6 +2,7 @@
 // DOM, a string or a file.
 #include "kalder/Preview.h"
 
+#include <filesystem>
 #include <pugixml.hpp>
 
 #include "core/AtomicFile.h"
@@ -68,6 +69,10 @@ void Preview::LoadXML(const std::string& xml) {
 
 void Preview::LoadXMLFromFile(const std::string& Filename) {
     if (Filename.empty()) throw AutomationError(-69, "Kalder", "The filename is missing");
+    // A folder opens like a file on Linux and then fails to read with a misleading "out of
+    // memory": name it for what it is.
+    std::error_code ec;
+    if (std::filesystem::is_directory(Filename, ec)) cannotLoad(Filename + ": is a folder, not a file");
     pugi::xml_document dom;
     pugi::xml_parse_result res = dom.load_file(Filename.c_str(), kXmlParseOptions, pugi::encoding_utf8);
     if (res.status == pugi::status_file_not_found || res.status == pugi::status_io_error)
