@@ -19,7 +19,8 @@ def build(pv, tmp_path):
     (tmp_path / "logo.png").write_bytes(png())
     pv.DrawPicture(str(tmp_path / "logo.png"), kalder.prSTInternal, "6 in", "1 in", "1 in", "0.75 in")
     pv.DrawPictureMemory(png(8, 8, (0, 0, 200)), 1440, 6000)
-    pv.AddBarCode("5901234123457", kalder.prEAN13, "1 in", "5 in")
+    pv.DrawWidth = 20
+    pv.AddBarCode("590123412345", kalder.prEAN13, "1 in", "5 in", 95 * 20)
     pv.AddPage()
     pv.AddTextAt("Page two")
     pv.AddPageNumberAt("Page ??", 1440, 9000, MaxPages=True)
@@ -33,6 +34,8 @@ def test_a_document_exports_to_every_file_kind(tmp_path):
     text = pdf_text(tmp_path / "d.pdf")
     assert "Quarterly statement" in text and "Page two" in text and "Page 2/2" in text
     assert "Pages:           2" in run("pdfinfo", str(tmp_path / "d.pdf"))
+    run("pdftoppm", "-r", "150", "-f", "1", "-l", "1", "-png", str(tmp_path / "d.pdf"), str(tmp_path / "p"))
+    assert run("zbarimg", "-q", str(next(tmp_path.glob("p*.png")))).strip() == "EAN-13:5901234123457"
     pv.ExportRTF(str(tmp_path / "d.rtf"))
     assert "Rich Text Format" in run("file", "-b", str(tmp_path / "d.rtf"))
     pv.ExportHTML(str(tmp_path / "html"))
