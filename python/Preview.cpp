@@ -42,7 +42,11 @@ public:
         struct Rethrow {
             PyPreview& pv;
             ~Rethrow() noexcept(false) {
-                if (!pv.pending_ || std::uncaught_exceptions()) return;
+                if (!pv.pending_) return;
+                if (std::uncaught_exceptions()) {  // the library's own error wins
+                    pv.pending_.reset();
+                    return;
+                }
                 py::error_already_set e = std::move(*pv.pending_);
                 pv.pending_.reset();
                 throw e;
@@ -75,9 +79,28 @@ py::arg_v none(const char* name) { return py::arg(name) = py::none(); }
 }  // namespace
 
 void bindPreview(py::module_& m) {
+    // A callback that refers to its Preview (pv.onPrintComplete = lambda: pv.KillDoc()) makes a
+    // cycle; the collector sees it through the handlers.
+    auto collectable = py::custom_type_setup([](PyHeapTypeObject* heapType) {
+        PyTypeObject* type = &heapType->ht_type;
+        type->tp_flags |= Py_TPFLAGS_HAVE_GC;
+        type->tp_traverse = [](PyObject* self, visitproc visit, void* arg) {
+            Py_VISIT(Py_TYPE(self));
+            if (!reinterpret_cast<py::detail::instance*>(self)->get_value_and_holder().holder_constructed())
+                return 0;
+            for (py::object& h : py::cast<PyPreview&>(py::handle(self)).handlers) Py_VISIT(h.ptr());
+            return 0;
+        };
+        type->tp_clear = [](PyObject* self) {
+            if (!reinterpret_cast<py::detail::instance*>(self)->get_value_and_holder().holder_constructed()) return 0;
+            for (py::object& h : py::cast<PyPreview&>(py::handle(self)).handlers) h = py::none();
+            return 0;
+        };
+    });
     py::class_<PyPreview> c(m, "Preview",
                             "One document: built call by call, ended to a window, a printer or a file. Measures are "
-                            "twips, or strings with a unit (\"1 in\", \"10 mm\", \"12 pt\").");
+                            "twips, or strings with a unit (\"1 in\", \"10 mm\", \"12 pt\").",
+                            collectable);
     c.def(py::init<>());
 
 #define KALDER_PROPERTY(name, T, A)                                                        \

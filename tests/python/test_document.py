@@ -1,5 +1,6 @@
 # A document built from Python, judged by qpdf, pdftotext, pdfinfo and xmllint.
-import pathlib
+import gc
+import weakref
 
 import pytest
 
@@ -126,3 +127,12 @@ def test_fast_collection_is_a_mapping_and_a_sequence():
     assert list(c) == ["x"] and c.Keys() == ["b"]
     assert list(kalder.FastCollection({"k": None, "n": 1})) == [None, 1]
     assert kalder.Preview().Substitution("%who% owes %sum%", {"who": "Ann", "sum": 3}) == "Ann owes 3"
+
+
+def test_a_preview_held_by_its_own_callback_is_collected():
+    pv = kalder.Preview()
+    pv.onPrintComplete = lambda: pv.KillDoc()
+    gone = weakref.ref(pv)
+    del pv
+    gc.collect()
+    assert gone() is None
