@@ -41,7 +41,7 @@ pv.NewColumn("average", "Per order", 1300, 100, 100, 300, kalder.prCADecimal, tw
 pv.NewColumn("revenue", "Revenue", 1800, 100, 100, 300, kalder.prCADecimal, two_digits, kalder.prFMNumber,
              kalder.prCCSum)
 pv.ModifyReport(GroupCol="region", LineAroundReport=True, LineBeforeCalc=True, ShowHorizontalLines=True)
-pv.RecordsetReport(kalder.SqlRecordset(str(db), "SELECT region, month, orders, round(revenue / orders, 2) AS average, revenue "
-                                                     "FROM sales ORDER BY region, month"),
-                   etsStep=kalder.prASInside)
+sales = kalder.SqlRecordset(str(db), "SELECT region, month, orders, round(revenue / orders, 2) AS average, "
+                                    "revenue FROM sales ORDER BY region, month")
+pv.RecordsetReport(sales, etsStep=kalder.prASInside)
 pv.ExportPDF(str(out))

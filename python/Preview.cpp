@@ -230,7 +230,8 @@ void bindPreview(py::module_& m) {
     auto event = [&c](const char* name, PyPreview::Event which) {
         c.def_property(name, [which](const PyPreview& pv) { return pv.handlers[which]; },
                        [which](PyPreview& pv, py::object f) {
-                           if (!f.is_none() && !PyCallable_Check(f.ptr())) throw py::type_error("expected a callable or None");
+                           if (!f.is_none() && !PyCallable_Check(f.ptr()))
+                               throw py::type_error("expected a callable or None");
                            pv.handlers[which] = std::move(f);
                        });
     };
