@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Lines of tests against lines of code (src/ + include/ + app/), counted two ways:
+"""Lines of tests against lines of code (src/ + include/ + app/ + python/), counted two ways:
 all non-blank lines, and non-blank lines that are not only comment.
 The project keeps tests at about a third of the code.
     scripts/line_counts.py [--max RATIO] [repo-root]
@@ -68,7 +68,7 @@ def tally(folders):
     return total
 
 
-code = tally(["src", "include", "app"])
+code = tally(["src", "include", "app", "python"])
 tests = tally(["tests"])
 print(f"{'':28}{'code':>8}{'tests':>8}{'ratio':>8}")
 print(f"{'non-blank lines':28}{code[0]:8}{tests[0]:8}{tests[0] / code[0]:8.2f}")

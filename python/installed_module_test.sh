@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the build under a temporary prefix and imports the module from there, away from
+# the build folder: it must load the installed libkalder through its RPATH.
+#   python/installed_module_test.sh BUILD-DIR MODULE-DIR-UNDER-PREFIX PYTHON
+set -euo pipefail
+prefix=$(mktemp -d /tmp/kalder-python.XXXXXX)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$1" --prefix "$prefix" >/dev/null
+cd /
+where=$(env -u LD_LIBRARY_PATH PYTHONPATH="$prefix/$2" "$3" -c \
+  'import kalder; p = kalder.Preview(); p.AddTextAt("x"); print(kalder.__file__)')
+[[ $where == "$prefix"/* ]] || { echo "imported $where, not the installed module"; exit 1; }
+ldd "$where" | grep -q "libkalder.so.* => $prefix/" ||
+  { echo "the module does not find the installed library:"; ldd "$where"; exit 1; }
+echo "installed module: ok"
