@@ -4,6 +4,8 @@
 // meaning "not given". Getters that take an argument (PaperBin, PaperSize) stay methods with
 // a reading and a writing form, as in C++.
 //
+// onProgress takes a callable(done, total) whose true result stops the export or print run at
+// the next page (AutomationError 18); an exception it raises goes through as it is.
 // Events: onCustomButtonClick, onPrintComplete and onPrintCancel take a callable or None. An
 // exception raised in a callback must not unwind through the library (it may be inside Qt's
 // event loop, or between two steps of EndDocument); it is kept and raised from the call that
@@ -32,9 +34,16 @@ public:
         onCustomButtonClick = [this] { raise(CustomButtonClick); };
         onPrintComplete = [this] { raise(PrintComplete); };
         onPrintCancel = [this] { raise(PrintCancel); };
+        // Called between pages, outside any event loop: an exception the callable raises
+        // goes straight through the export, which removes what it had half written.
+        onProgress = [this](std::int32_t done, std::int32_t total, bool& cancel) {
+            py::gil_scoped_acquire gil;
+            if (!progress.is_none()) cancel = py::bool_(progress(done, total));
+        };
     }
 
     py::object handlers[3] = {py::none(), py::none(), py::none()};
+    py::object progress = py::none();  // onProgress(done, total) -> True to stop
 
     // Runs `call`, then raises the first exception an event callback raised meanwhile.
     template <class F>
@@ -238,6 +247,11 @@ void bindPreview(py::module_& m) {
     event("onCustomButtonClick", PyPreview::CustomButtonClick);
     event("onPrintComplete", PyPreview::PrintComplete);
     event("onPrintCancel", PyPreview::PrintCancel);
+    c.def_property("onProgress", [](const PyPreview& pv) { return pv.progress; },
+                   [](PyPreview& pv, py::object f) {
+                       if (!f.is_none() && !PyCallable_Check(f.ptr())) throw py::type_error("expected a callable or None");
+                       pv.progress = std::move(f);
+                   });
 
     // Measures, pages and frames.
     c.def("C_Twips", &Preview::C_Twips, py::arg("value"))

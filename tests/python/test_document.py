@@ -107,6 +107,27 @@ def test_an_exception_in_an_event_callback_surfaces_and_the_preview_stays_usable
         pv.onPrintCancel = 42
 
 
+def test_progress_counts_pages_and_stops_an_export_keeping_the_earlier_file(tmp_path):
+    pv = kalder.Preview()
+    build(pv, tmp_path)
+    seen = []
+    pv.onProgress = lambda done, total: seen.append((done, total))
+    pv.ExportPDF(str(tmp_path / "out.pdf"))
+    before = (tmp_path / "out.pdf").read_bytes()
+    assert seen == [(1, 2), (2, 2)]
+    pv.onProgress = lambda done, total: True
+    with pytest.raises(kalder.AutomationError) as stopped:
+        pv.ExportPDF(str(tmp_path / "out.pdf"))
+    assert (stopped.value.number, stopped.value.description) == (18, "User interrupt occurred")
+    def fail(done, total):
+        raise ValueError("no more")
+    pv.onProgress = fail
+    with pytest.raises(ValueError, match="no more"):
+        pv.ExportPDF(str(tmp_path / "out.pdf"))
+    assert (tmp_path / "out.pdf").read_bytes() == before
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["logo.png", "out.pdf"]
+
+
 def test_fast_collection_is_a_mapping_and_a_sequence():
     c = kalder.FastCollection()
     c.Add(10, "a")
