@@ -7,6 +7,7 @@
 # equal the sums sqlite3 makes of the same rows in whole cents.
 #   bench/run_ledger.sh            (after `ninja -C build kalder_ledger`)
 set -euo pipefail
+shopt -s inherit_errexit  # a failed run inside $(...) stops the script too
 cd "$(dirname "$0")/.."
 peers=${KALDER_PEERS:-../shared/bench}
 out=${OUT:-build/bench-ledger}
@@ -54,7 +55,8 @@ for rows in 10000 100000; do
   [[ $printed == "$(pages "$k")" ]] || { echo "kalder_ledger counted $printed pages, pdfinfo $(pages "$k")"; exit 1; }
   if [[ $peer == 1 ]]; then
     r=$out/reportlab-$rows.pdf
-    read -r "sec[reportlab,$rows]" "mem[reportlab,$rows]" < <(timed /usr/bin/python3 "$peers/rl_table.py" "$out/ledger-100k.csv" "$r" "$rows")
+    run=$(timed /usr/bin/python3 "$peers/rl_table.py" "$out/ledger-100k.csv" "$r" "$rows")
+    read -r "sec[reportlab,$rows]" "mem[reportlab,$rows]" <<<"$run"
     pdf[reportlab,$rows]=$r
   fi
 done
