@@ -11,6 +11,7 @@ void Preview::ExportPDF(const std::string& OutputLocation) {
     // value, as the default 99, leaves the writer's own choice.
     PdfOptions options;
     if (PDFCompression() >= 0 && PDFCompression() <= 9) options.compressionLevel = PDFCompression();
+    options.embedFonts = PDFEmbedFonts();
     PdfWriter writer(options);
     const PdfResult result = writer.write(*doc_, OutputLocation);
     pdfReplaced_ = static_cast<std::int32_t>(result.replacedCharacters);

@@ -1,0 +1,206 @@
+// PdfWriter's text in embedded fonts: a run laid out by Qt as the screen lays it out, its
+// glyphs placed where Qt placed them, and the Type 0 fonts that carry them.
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <cmath>
+#include <map>
+
+#include "core/AtomicFile.h"
+#include "core/TextMeasurer.h"
+#include "export/PdfNumbers.h"
+#include "export/PdfWriter.h"
+
+namespace kalder {
+
+using pdf::appendFixed3;
+using pdf::appendInt;
+
+namespace {
+
+std::string ref(int object) { return std::to_string(object) + " 0 R"; }
+
+void appendHex4(std::string& out, std::uint32_t v) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(v >> shift) & 0xF];
+}
+
+// Code points of `s` with the index of their first UTF-16 unit.
+template <class Each>
+void forEachCodePoint(const QString& s, Each each) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        const qsizetype at = i;
+        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), s[++i].unicode());
+        each(c, at, i + 1 - at);
+    }
+}
+
+}  // namespace
+
+bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, double cosA, double sinA,
+                          const cStyle& style) {
+    if (!subsets_) subsets_ = std::make_unique<pdf::FontSubsets>(options_.fontTableFilter);
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Laid out as QPainter::drawText lays out a run on the screen: left to right as the base
+    // direction (the bidirectional algorithm orders right-to-left stretches), one line, in the
+    // measurer's font on its 1440-dpi device, so that a pixel is a twip.
+    QTextLayout layout(s, TextMeasurer::font(style, style.FontSize / 20.0), &TextMeasurer::device());
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    if (!line.isValid()) return true;  // no text: nothing to draw
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    std::vector<int> fonts;
+    for (const QGlyphRun& run : runs) {
+        const int f = subsets_->fontFor(run.rawFont());
+        if (!f) return false;
+        fonts.push_back(f);
+    }
+    const double ascent = line.ascent();
+
+    content_ += "BT\r\n";
+    color(style.ForeColor, false);
+    // (font, glyph) pairs whose text is not known yet.
+    std::vector<std::pair<int, std::uint32_t>> untexted;
+    for (qsizetype r = 0; r < runs.size(); ++r) {
+        const int f = fonts[static_cast<std::size_t>(r)];
+        const QList<quint32> glyphs = runs[r].glyphIndexes();
+        const QList<QPointF> positions = runs[r].positions();
+        const double em = runs[r].rawFont().pixelSize();
+        if (glyphs.isEmpty() || em <= 0) continue;
+        content_ += "/E";
+        appendInt(content_, f);
+        content_ += ' ';
+        appendFixed3(content_, em / 20.0);
+        content_ += " Tf\r\n";
+        // Glyphs are shown in stretches on one baseline; a stretch starts with its own text
+        // matrix. Within it a glyph's advance is the font's; where Qt placed the next glyph
+        // elsewhere (rounding, marks), a TJ adjustment moves it there within half a
+        // thousandth of the em.
+        bool open = false, hex = false;
+        double startX = 0, startY = 0, pen = 0;
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const std::uint32_t g = glyphs[i];
+            const double gx = positions[i].x(), gy = positions[i].y() - ascent;
+            if (g == 0) ++replaced_;  // no installed font has the character: the missing-glyph box
+            if (!subsets_->use(f, g) && g != 0) untexted.emplace_back(f, g);
+            if (!open || std::abs(gy - startY) > 0.01) {
+                if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+                const double px = baseX + gx * cosA + gy * sinA, py = baseY - gx * sinA + gy * cosA;
+                if (sinA != 0 || cosA != 1) {
+                    appendFixed3(content_, cosA), content_ += ' ';
+                    appendFixed3(content_, sinA), content_ += ' ';
+                    appendFixed3(content_, -sinA), content_ += ' ';
+                    appendFixed3(content_, cosA), content_ += ' ';
+                } else {
+                    content_ += "1.000 0.000 0.000 1.000 ";
+                }
+                appendFixed3(content_, px / 20.0), content_ += ' ';
+                appendFixed3(content_, (pageHeight_ - py) / 20.0);
+                content_ += " Tm\r\n[";
+                open = true, hex = false;
+                startX = gx, startY = gy, pen = 0;
+            }
+            const double target = (gx - startX) * 1000.0 / em;
+            const long adjust = std::lround(pen - target);
+            if (adjust != 0) {
+                if (hex) content_ += '>', hex = false;
+                appendInt(content_, adjust);
+                pen -= static_cast<double>(adjust);
+            }
+            if (!hex) content_ += '<', hex = true;
+            appendHex4(content_, g);
+            pen += subsets_->advance(f, g);
+        }
+        if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+    }
+    content_ += "ET\r\n";
+    if (untexted.empty()) return true;
+
+    // The text of glyphs met for the first time, for the ToUnicode maps: a character's
+    // nominal glyph first; the rest (ligatures, contextual forms) from the characters whose
+    // own layout holds the glyph.
+    forEachCodePoint(s, [&](char32_t c, qsizetype, qsizetype) {
+        for (auto& [f, g] : untexted) {
+            if (g == UINT32_MAX || subsets_->glyphOf(f, c) != g) continue;
+            std::u16string t;
+            for (QChar u : QString::fromUcs4(&c, 1)) t += u.unicode();
+            subsets_->setText(f, g, t);
+            g = UINT32_MAX;
+        }
+    });
+    std::map<std::pair<int, std::uint32_t>, std::u16string> pieces;
+    for (const auto& [f, g] : untexted)
+        if (g != UINT32_MAX) pieces[{f, g}];
+    if (pieces.empty()) return true;
+    forEachCodePoint(s, [&](char32_t, qsizetype at, qsizetype length) {
+        for (const QGlyphRun& run : layout.glyphRuns(static_cast<int>(at), static_cast<int>(length))) {
+            const int f = subsets_->fontFor(run.rawFont());
+            for (quint32 g : run.glyphIndexes())
+                if (auto it = pieces.find({f, g}); it != pieces.end())
+                    for (qsizetype k = at; k < at + length; ++k) it->second += s[k].unicode();
+        }
+    });
+    for (const auto& [key, t] : pieces)
+        if (!t.empty()) subsets_->setText(key.first, key.second, t);
+    return true;
+}
+
+void PdfWriter::finishSubsets() {
+    if (!subsets_) return;
+    for (std::size_t i = 1; i <= subsets_->size(); ++i) subsetFonts_.push_back(subsets_->finish(static_cast<int>(i)));
+    subsets_.reset();  // the fonts' tables are no longer needed
+}
+
+void PdfWriter::writeEmbeddedFonts() {
+    for (const pdf::SubsetFont& font : subsetFonts_) {
+        const int type0 = allocate(), cid = allocate(), descriptor = allocate(), toUnicode = allocate();
+        const int file = font.file.empty() ? 0 : allocate();
+        beginObject(type0);
+        lines({"<<", "/Type /Font", "/Subtype /Type0", "/BaseFont /" + font.name, "/Encoding /Identity-H",
+               "/DescendantFonts [ " + ref(cid) + " ]", "/ToUnicode " + ref(toUnicode), ">>", "endobj"});
+        beginObject(cid);
+        // TrueType outlines: CIDFontType2, CIDs being glyph ids. CFF outlines (OpenType fonts
+        // such as Noto CJK): CIDFontType0 with the whole OpenType subset as FontFile3
+        // /OpenType; a reader takes the glyph of a CID from the CFF's charset, and the subset
+        // keeps glyph ids, so a CID is the glyph id the font's own charset gives it.
+        lines({"<<", "/Type /Font", font.cff ? "/Subtype /CIDFontType0" : "/Subtype /CIDFontType2",
+               "/BaseFont /" + font.name, "/CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>",
+               "/FontDescriptor " + ref(descriptor), "/DW 1000", "/W [ " + font.widths + " ]"});
+        if (!font.cff) writeLine("/CIDToGIDMap /Identity");
+        lines({">>", "endobj"});
+        beginObject(descriptor);
+        std::string bbox = "/FontBBox [ ";
+        for (int v : font.bbox) bbox += std::to_string(v) + ' ';
+        bbox += ']';
+        lines({"<<", "/Type /FontDescriptor", "/FontName /" + font.name, "/Flags " + std::to_string(font.flags), bbox,
+               "/ItalicAngle " + std::to_string(font.italicAngle), "/Ascent " + std::to_string(font.ascent),
+               "/Descent " + std::to_string(font.descent), "/CapHeight " + std::to_string(font.capHeight),
+               "/StemV 80"});
+        // A font whose subset could not be cut is named without its program: readers draw a
+        // substitute, and the text still reads and copies.
+        if (file) writeLine((font.cff ? "/FontFile3 " : "/FontFile2 ") + ref(file));
+        lines({">>", "endobj"});
+        const auto stream = [this](int object, const std::string& data, const std::string& extra) {
+            deflater_.compress(data, compressed_);
+            beginObject(object);
+            lines({"<<", "/Length " + std::to_string(compressed_.size()) + extra, "/Filter /FlateDecode", ">>",
+                   "stream"});
+            file_->write(compressed_.data(), compressed_.size());
+            lines({"", "endstream", "endobj"});
+        };
+        stream(toUnicode, font.toUnicode, "");
+        if (file)
+            stream(file, font.file,
+                   font.cff ? std::string(" /Subtype /OpenType") : " /Length1 " + std::to_string(font.file.size()));
+    }
+}
+
+}  // namespace kalder
