@@ -2,6 +2,7 @@
 // glyphs placed where Qt placed them, and the Type 0 fonts that carry them.
 #include <QGlyphRun>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -65,62 +66,75 @@ bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, dou
     }
     const double ascent = line.ascent();
 
+    // The glyphs in the order they stand on the line, whatever font each is in: Qt groups a
+    // line's glyphs by font, and readers take the text in the order it is drawn.
+    struct Placed {
+        double x, y, em;
+        int font;
+        std::uint32_t glyph;
+    };
+    std::vector<Placed> placed;
+    for (qsizetype r = 0; r < runs.size(); ++r) {
+        const QList<quint32> glyphs = runs[r].glyphIndexes();
+        const QList<QPointF> positions = runs[r].positions();
+        const double em = runs[r].rawFont().pixelSize();
+        if (em <= 0) continue;
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+            placed.push_back({positions[i].x(), positions[i].y() - ascent, em, fonts[static_cast<std::size_t>(r)],
+                              glyphs[i]});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.x < b.x; });
+
     content_ += "BT\r\n";
     color(style.ForeColor, false);
     // (font, glyph) pairs whose text is not known yet.
     std::vector<std::pair<int, std::uint32_t>> untexted;
-    for (qsizetype r = 0; r < runs.size(); ++r) {
-        const int f = fonts[static_cast<std::size_t>(r)];
-        const QList<quint32> glyphs = runs[r].glyphIndexes();
-        const QList<QPointF> positions = runs[r].positions();
-        const double em = runs[r].rawFont().pixelSize();
-        if (glyphs.isEmpty() || em <= 0) continue;
-        content_ += "/E";
-        appendInt(content_, f);
-        content_ += ' ';
-        appendFixed3(content_, em / 20.0);
-        content_ += " Tf\r\n";
-        // Glyphs are shown in stretches on one baseline; a stretch starts with its own text
-        // matrix. Within it a glyph's advance is the font's; where Qt placed the next glyph
-        // elsewhere (rounding, marks), a TJ adjustment moves it there within half a
-        // thousandth of the em.
-        bool open = false, hex = false;
-        double startX = 0, startY = 0, pen = 0;
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            const std::uint32_t g = glyphs[i];
-            const double gx = positions[i].x(), gy = positions[i].y() - ascent;
-            if (g == 0) ++replaced_;  // no installed font has the character: the missing-glyph box
-            if (!subsets_->use(f, g) && g != 0) untexted.emplace_back(f, g);
-            if (!open || std::abs(gy - startY) > 0.01) {
-                if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
-                const double px = baseX + gx * cosA + gy * sinA, py = baseY - gx * sinA + gy * cosA;
-                if (sinA != 0 || cosA != 1) {
-                    appendFixed3(content_, cosA), content_ += ' ';
-                    appendFixed3(content_, sinA), content_ += ' ';
-                    appendFixed3(content_, -sinA), content_ += ' ';
-                    appendFixed3(content_, cosA), content_ += ' ';
-                } else {
-                    content_ += "1.000 0.000 0.000 1.000 ";
-                }
-                appendFixed3(content_, px / 20.0), content_ += ' ';
-                appendFixed3(content_, (pageHeight_ - py) / 20.0);
-                content_ += " Tm\r\n[";
-                open = true, hex = false;
-                startX = gx, startY = gy, pen = 0;
+    // Glyphs are shown in stretches of one font on one baseline; a stretch starts with its own
+    // text matrix. Within it a glyph's advance is the font's; where Qt placed the next glyph
+    // elsewhere (rounding, marks), a TJ adjustment moves it there within half a thousandth of
+    // the em.
+    bool open = false, hex = false;
+    int font = 0;
+    double em = 0, startX = 0, startY = 0, pen = 0;
+    for (const Placed& p : placed) {
+        if (p.glyph == 0) ++replaced_;  // no installed font has the character: the missing-glyph box
+        if (!subsets_->use(p.font, p.glyph) && p.glyph != 0) untexted.emplace_back(p.font, p.glyph);
+        if (!open || p.font != font || p.em != em || std::abs(p.y - startY) > 0.01) {
+            if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+            if (p.font != font || p.em != em) {
+                content_ += "/E";
+                appendInt(content_, p.font);
+                content_ += ' ';
+                appendFixed3(content_, p.em / 20.0);
+                content_ += " Tf\r\n";
+                font = p.font, em = p.em;
             }
-            const double target = (gx - startX) * 1000.0 / em;
-            const long adjust = std::lround(pen - target);
-            if (adjust != 0) {
-                if (hex) content_ += '>', hex = false;
-                appendInt(content_, adjust);
-                pen -= static_cast<double>(adjust);
+            const double px = baseX + p.x * cosA + p.y * sinA, py = baseY - p.x * sinA + p.y * cosA;
+            if (sinA != 0 || cosA != 1) {
+                appendFixed3(content_, cosA), content_ += ' ';
+                appendFixed3(content_, sinA), content_ += ' ';
+                appendFixed3(content_, -sinA), content_ += ' ';
+                appendFixed3(content_, cosA), content_ += ' ';
+            } else {
+                content_ += "1.000 0.000 0.000 1.000 ";
             }
-            if (!hex) content_ += '<', hex = true;
-            appendHex4(content_, g);
-            pen += subsets_->advance(f, g);
+            appendFixed3(content_, px / 20.0), content_ += ' ';
+            appendFixed3(content_, (pageHeight_ - py) / 20.0);
+            content_ += " Tm\r\n[";
+            open = true, hex = false;
+            startX = p.x, startY = p.y, pen = 0;
         }
-        if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+        const long adjust = std::lround(pen - (p.x - startX) * 1000.0 / em);
+        if (adjust != 0) {
+            if (hex) content_ += '>', hex = false;
+            appendInt(content_, adjust);
+            pen -= static_cast<double>(adjust);
+        }
+        if (!hex) content_ += '<', hex = true;
+        appendHex4(content_, p.glyph);
+        pen += subsets_->advance(p.font, p.glyph);
     }
+    if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
     content_ += "ET\r\n";
     if (untexted.empty()) return true;
 
