@@ -18,11 +18,22 @@ using pdf::appendInt;
 
 namespace {
 
+// How far a glyph may stand from where Qt placed it before a TJ adjustment moves it back.
+constexpr double kDriftTwips = 0.25;
+
 std::string ref(int object) { return std::to_string(object) + " 0 R"; }
 
-void appendHex4(std::string& out, std::uint32_t v) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(v >> shift) & 0xF];
+// A glyph's two-byte code inside a literal string: half the bytes of a hex string, and the
+// content compresses to about a fifth less.
+void appendCode(std::string& out, std::uint32_t glyph) {
+    for (const char byte : {static_cast<char>(glyph >> 8), static_cast<char>(glyph)}) {
+        if (byte == '\r') out += "\\r";
+        else if (byte == '\n') out += "\\n";
+        else {
+            if (byte == '(' || byte == ')' || byte == '\\') out += '\\';
+            out += byte;
+        }
+    }
 }
 
 // Code points of `s` with the index of their first UTF-16 unit.
@@ -91,16 +102,15 @@ bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, dou
     std::vector<std::pair<int, std::uint32_t>> untexted;
     // Glyphs are shown in stretches of one font on one baseline; a stretch starts with its own
     // text matrix. Within it a glyph's advance is the font's; where Qt placed the next glyph
-    // elsewhere (rounding, marks), a TJ adjustment moves it there within half a thousandth of
-    // the em.
-    bool open = false, hex = false;
+    // elsewhere (marks, rounding), a TJ adjustment moves it there.
+    bool open = false, inString = false;
     int font = 0;
     double em = 0, startX = 0, startY = 0, pen = 0;
     for (const Placed& p : placed) {
         if (p.glyph == 0) ++replaced_;  // no installed font has the character: the missing-glyph box
         if (!subsets_->use(p.font, p.glyph) && p.glyph != 0) untexted.emplace_back(p.font, p.glyph);
         if (!open || p.font != font || p.em != em || std::abs(p.y - startY) > 0.01) {
-            if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+            if (open) content_ += inString ? ")] TJ\r\n" : "] TJ\r\n";
             if (p.font != font || p.em != em) {
                 content_ += "/E";
                 appendInt(content_, p.font);
@@ -121,20 +131,25 @@ bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, dou
             appendFixed3(content_, px / 20.0), content_ += ' ';
             appendFixed3(content_, (pageHeight_ - py) / 20.0);
             content_ += " Tm\r\n[";
-            open = true, hex = false;
+            open = true, inString = false;
             startX = p.x, startY = p.y, pen = 0;
         }
-        const long adjust = std::lround(pen - (p.x - startX) * 1000.0 / em);
+        // Advances are whole thousandths and Qt's positions are in 64ths of a twip, so the
+        // two drift apart by rounding; a quarter twip (about 0.004 mm) is let pass before an
+        // adjustment, which would otherwise stand between most glyphs and cost a third of the
+        // content's size.
+        const double drift = pen - (p.x - startX) * 1000.0 / em;
+        const long adjust = std::abs(drift) * em / 1000.0 > kDriftTwips ? std::lround(drift) : 0;
         if (adjust != 0) {
-            if (hex) content_ += '>', hex = false;
+            if (inString) content_ += ')', inString = false;
             appendInt(content_, adjust);
             pen -= static_cast<double>(adjust);
         }
-        if (!hex) content_ += '<', hex = true;
-        appendHex4(content_, p.glyph);
+        if (!inString) content_ += '(', inString = true;
+        appendCode(content_, p.glyph);
         pen += subsets_->advance(p.font, p.glyph);
     }
-    if (open) content_ += hex ? ">] TJ\r\n" : "] TJ\r\n";
+    if (open) content_ += inString ? ")] TJ\r\n" : "] TJ\r\n";
     content_ += "ET\r\n";
     if (untexted.empty()) return true;
 
