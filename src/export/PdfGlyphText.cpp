@@ -165,20 +165,29 @@ bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, dou
             g = UINT32_MAX;
         }
     });
-    std::map<std::pair<int, std::uint32_t>, std::u16string> pieces;
+    // A glyph's text is the characters of its first cluster: those next to each other whose
+    // layout holds it (a glyph met again further on, as a repeated letter, adds nothing).
+    struct Piece {
+        std::u16string text;
+        qsizetype next = -1;  // the index a further character of the cluster would have
+    };
+    std::map<std::pair<int, std::uint32_t>, Piece> pieces;
     for (const auto& [f, g] : untexted)
         if (g != UINT32_MAX) pieces[{f, g}];
     if (pieces.empty()) return true;
     forEachCodePoint(s, [&](char32_t, qsizetype at, qsizetype length) {
         for (const QGlyphRun& run : layout.glyphRuns(static_cast<int>(at), static_cast<int>(length))) {
             const int f = subsets_->fontFor(run.rawFont());
-            for (quint32 g : run.glyphIndexes())
-                if (auto it = pieces.find({f, g}); it != pieces.end())
-                    for (qsizetype k = at; k < at + length; ++k) it->second += s[k].unicode();
+            for (quint32 g : run.glyphIndexes()) {
+                auto it = pieces.find({f, g});
+                if (it == pieces.end() || (it->second.next >= 0 && it->second.next != at)) continue;
+                for (qsizetype k = at; k < at + length; ++k) it->second.text += s[k].unicode();
+                it->second.next = at + length;
+            }
         }
     });
-    for (const auto& [key, t] : pieces)
-        if (!t.empty()) subsets_->setText(key.first, key.second, t);
+    for (const auto& [key, piece] : pieces)
+        if (!piece.text.empty()) subsets_->setText(key.first, key.second, piece.text);
     return true;
 }
 
