@@ -295,11 +295,12 @@ public:
     void ExportJPG(const std::string& OutputLocation);
 
     // ---- PDF -------------------------------------------------------------------------------
-    // Writes the document as one PDF 1.4 file; the file appears only when complete. Text is
-    // written in the Windows-1252 encoding; characters it does not have become "?" and are
-    // counted in PDFReplacedCharacters. SOURCE_DATE_EPOCH fixes the creation date.
+    // Writes the document as one PDF 1.4 file; the file appears only when complete. Text in
+    // the base families is written in the Windows-1252 encoding; any other text in embedded
+    // subsets of the fonts the screen draws it with. SOURCE_DATE_EPOCH fixes the creation date.
     void ExportPDF(const std::string& OutputLocation);
-    // Characters the last PDF export wrote as "?".
+    // Characters the last PDF export could not write: "?" where no font could be embedded, the
+    // missing-glyph box where no installed font has the character.
     std::int32_t PDFReplacedCharacters() const noexcept { return pdfReplaced_; }
 
     // ---- RTF, HTML and text ------------------------------------------------------------------
@@ -380,6 +381,10 @@ public:
     void QuitAfterPrint(bool on);
     std::int32_t PDFCompression() const;
     void PDFCompression(std::int32_t level);
+    // True: every text run of a PDF goes in an embedded font subset, the base families too
+    // (for archiving); False, the default: only text the base fonts cannot carry does.
+    bool PDFEmbedFonts() const;
+    void PDFEmbedFonts(bool on);
 
     // What the printer setup dialog shows.
     bool ShowPrintToFile() const;

@@ -59,4 +59,9 @@ inline constexpr std::int64_t kPicturePixels = 8192LL * 8192LL;
 // any compressed format, and the bound keeps a mistaken name (a disk image) from being read.
 inline constexpr std::int64_t kPictureFileBytes = 512LL * 1024 * 1024;
 
+// Fonts one PDF embeds as subsets; runs in any further font keep the single-byte text. Each
+// embedded font keeps its tables in memory until the file is written, and documents use a
+// handful of fonts (with fallbacks, a few more).
+inline constexpr std::size_t kPdfEmbeddedFonts = 64;
+
 }  // namespace kalder::limits

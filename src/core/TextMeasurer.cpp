@@ -84,6 +84,8 @@ const FontEntry& entryFor(const cStyle& style) {
 
 }  // namespace
 
+const QPaintDevice& TextMeasurer::device() { return twipDevice(); }
+
 QFont TextMeasurer::font(const cStyle& style, double points) {
     ensureGuiApplication();
     QFont f(QString::fromStdString(style.FontName));

@@ -31,6 +31,9 @@ public:
 
     // The Qt font for a style at `points` (renderers pass the zoomed size); hinting off.
     static QFont font(const cStyle& style, double points);
+    // The 1440-dpi device the metrics are taken on, for callers that lay text out themselves
+    // (one per thread).
+    static const QPaintDevice& device();
 };
 
 }  // namespace kalder

@@ -55,6 +55,14 @@ std::string baseFontName(const cStyle& style) {
     return b || i ? "Arial," + emphasis(b, i, "Bold", "Italic") : "Arial";
 }
 
+bool knownFamily(const std::string& fontName) {
+    const std::string n = lowerAscii(fontName);
+    for (const char* family : {"arial", "courier", "times", "helvetica", "verdana", "tahoma", "wingdings", "symbol",
+                               "zapfdingbats"})
+        if (contains(n, family)) return true;
+    return false;
+}
+
 const TrueTypeFont* trueTypeFont(std::string_view baseFont) {
     const std::string key = lowerAscii(baseFont);
     for (const TrueTypeFont& f : kTrueType)

@@ -26,6 +26,11 @@ struct TrueTypeFont {
 };
 const TrueTypeFont* trueTypeFont(std::string_view baseFont);
 
+// Whether a font name is one of the families the base fonts stand for (Arial, Courier,
+// Times, Helvetica, Verdana, Tahoma, Wingdings, Symbol, ZapfDingbats); any other family is
+// embedded, since a reader would draw it as Arial.
+bool knownFamily(const std::string& fontName);
+
 // Advance widths of codes 0..255 in thousandths of the em.
 std::array<int, 256> widthsOf(const TrueTypeFont& font);
 

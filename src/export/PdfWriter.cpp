@@ -128,6 +128,10 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     images_.clear();
     imageIndex_.clear();
     replaced_ = 0;
+    subsets_.reset();
+    subsetFonts_.clear();
+    familyName_.clear();
+    knownFamily_ = true;
 
     writeLine("%PDF-1.4 ");
     const std::string creator = info(doc, "Creator");
@@ -151,10 +155,17 @@ PdfResult PdfWriter::write(const cDocument& doc, const std::string& path) {
     pipeline.finish();
     pipeline_ = nullptr;
     writeImages();
+    finishSubsets();
     writeResources();
     writeFonts();
+    writeEmbeddedFonts();
     beginObject(kCatalog);
-    lines({"<<", "/Type /Catalog", "/Pages " + ref(kPages), ">>", "endobj"});
+    // OpenType fonts with CFF outlines (FontFile3 /OpenType) came with PDF 1.6; the header
+    // is written before the fonts are known, and the catalog's version overrides it.
+    const bool openType = std::any_of(subsetFonts_.begin(), subsetFonts_.end(),
+                                      [](const pdf::SubsetFont& f) { return f.cff && !f.file.empty(); });
+    if (openType) lines({"<<", "/Type /Catalog", "/Version /1.6", "/Pages " + ref(kPages), ">>", "endobj"});
+    else lines({"<<", "/Type /Catalog", "/Pages " + ref(kPages), ">>", "endobj"});
     writeTrailer();
     file.commit();
 
@@ -289,6 +300,11 @@ void PdfWriter::writeResources() {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
         writeLine("  /F" + std::to_string(i + 1) + " " + ref(next));
         next += pdf::trueTypeFont(fonts_[i]) ? 2 : 1;
+    }
+    // Embedded subsets after them, named apart so the base fonts' names stay as they were.
+    for (std::size_t i = 0; i < subsetFonts_.size(); ++i) {
+        writeLine("  /E" + std::to_string(i + 1) + " " + ref(next));
+        next += subsetFonts_[i].file.empty() ? 4 : 5;
     }
     writeLine("  >>");
     bool anyImage = false;
@@ -596,6 +612,12 @@ void PdfWriter::PutRotatedText(const std::string& text, std::int32_t px, std::in
     textRun(text, px, py, style, style.TextRotation);
 }
 
+bool PdfWriter::needsGlyphs(std::string_view text, const cStyle& style) {
+    if (options_.embedFonts) return true;
+    if (style.FontName != familyName_) familyName_ = style.FontName, knownFamily_ = pdf::knownFamily(familyName_);
+    return !knownFamily_ || !winAnsiCovers(text);
+}
+
 int PdfWriter::fontIndex(const cStyle& style) {
     // Runs come in long stretches of one font; the base font is worked out again only when
     // the name or the emphasis changes.
@@ -627,45 +649,47 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
     const double baseX = left + ascent * sinA;
     const double baseY = top + ascent * cosA;
 
-    content_ += "BT\r\n";
-    color(style.ForeColor, false);
-    content_ += "/F";
-    appendInt(content_, fontIndex(style));
-    content_ += ' ';
-    appendFixed3(content_, size);
-    content_ += " Tf\r\n";
-    if (rotation) {
-        appendFixed3(content_, cosA), content_ += ' ';
-        appendFixed3(content_, sinA), content_ += ' ';
-        appendFixed3(content_, -sinA), content_ += ' ';
-        appendFixed3(content_, cosA), content_ += ' ';
-    } else {
-        content_ += "1.000 0.000 0.000 1.000 ";
-    }
-    appendFixed3(content_, baseX / 20.0), content_ += ' ';
-    appendFixed3(content_, (pageHeight_ - baseY) / 20.0);
-    content_ += " Tm\r\n(";
-    // Encoded straight into the content, then escaped in place: "\", "(" and ")" take a
-    // backslash, CR and LF their escapes.
-    const std::size_t start = content_.size();
-    replaced_ += appendWinAnsi(content_, text);
-    const auto special = [](char c) { return c == '\\' || c == '(' || c == ')' || c == '\r' || c == '\n'; };
-    if (std::any_of(content_.begin() + static_cast<std::ptrdiff_t>(start), content_.end(), special)) {
-        std::string escaped;
-        escaped.reserve(content_.size() - start + 8);
-        for (std::size_t i = start; i < content_.size(); ++i) {
-            const char c = content_[i];
-            if (c == '\r') escaped += "\\r";
-            else if (c == '\n') escaped += "\\n";
-            else {
-                if (c == '\\' || c == '(' || c == ')') escaped += '\\';
-                escaped += c;
-            }
+    if (!needsGlyphs(text, style) || !glyphText(text, baseX, baseY, cosA, sinA, style)) {
+        content_ += "BT\r\n";
+        color(style.ForeColor, false);
+        content_ += "/F";
+        appendInt(content_, fontIndex(style));
+        content_ += ' ';
+        appendFixed3(content_, size);
+        content_ += " Tf\r\n";
+        if (rotation) {
+            appendFixed3(content_, cosA), content_ += ' ';
+            appendFixed3(content_, sinA), content_ += ' ';
+            appendFixed3(content_, -sinA), content_ += ' ';
+            appendFixed3(content_, cosA), content_ += ' ';
+        } else {
+            content_ += "1.000 0.000 0.000 1.000 ";
         }
-        content_.resize(start);
-        content_ += escaped;
+        appendFixed3(content_, baseX / 20.0), content_ += ' ';
+        appendFixed3(content_, (pageHeight_ - baseY) / 20.0);
+        content_ += " Tm\r\n(";
+        // Encoded straight into the content, then escaped in place: "\", "(" and ")" take a
+        // backslash, CR and LF their escapes.
+        const std::size_t start = content_.size();
+        replaced_ += appendWinAnsi(content_, text);
+        const auto special = [](char c) { return c == '\\' || c == '(' || c == ')' || c == '\r' || c == '\n'; };
+        if (std::any_of(content_.begin() + static_cast<std::ptrdiff_t>(start), content_.end(), special)) {
+            std::string escaped;
+            escaped.reserve(content_.size() - start + 8);
+            for (std::size_t i = start; i < content_.size(); ++i) {
+                const char c = content_[i];
+                if (c == '\r') escaped += "\\r";
+                else if (c == '\n') escaped += "\\n";
+                else {
+                    if (c == '\\' || c == '(' || c == ')') escaped += '\\';
+                    escaped += c;
+                }
+            }
+            content_.resize(start);
+            content_ += escaped;
+        }
+        content_ += ") Tj\r\nET\r\n";
     }
-    content_ += ") Tj\r\nET\r\n";
 
     if (style.Underline || style.Strikethru) {
         const double width = TextMeasurer::width(style, text);

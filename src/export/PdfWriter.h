@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -22,6 +23,7 @@
 
 #include "core/Canvas.h"
 #include "export/Deflater.h"
+#include "export/PdfFontSubsets.h"
 
 namespace kalder {
 
@@ -40,12 +42,17 @@ struct PdfOptions {
     // kilobytes of operators each) export about twice as fast as at zlib's default 6, for
     // files 2 % (text) to 16 % (barcodes) larger. PDFCompression(9) gives the smallest.
     int compressionLevel = 3;
+    // Every text run in embedded font subsets, the base families too (archival files).
+    bool embedFonts = false;
+    // Changes font tables as they are read for embedding (tests damage fonts with it).
+    pdf::FontTableFilter fontTableFilter;
 };
 
 struct PdfResult {
     int pages = 0;
     std::size_t bytes = 0;
-    // Characters the single-byte text encoding does not have, written as "?".
+    // Characters written as "?" (no font could be embedded for them) or as the missing-glyph
+    // box (no installed font has them).
     std::size_t replacedCharacters = 0;
 };
 
@@ -108,6 +115,15 @@ private:
     // the figure (`fillStroke` and `strokeOnly`, e.g. "B" and "S").
     void paint(const Fill& fill, bool stroked, const char* fillStroke, const char* fillOnly, const char* strokeOnly);
     void textRun(std::string_view text, std::int32_t x, std::int32_t top, const cStyle& style, std::int32_t rotation);
+    // Whether a run goes in embedded fonts rather than the base fonts.
+    bool needsGlyphs(std::string_view text, const cStyle& style);
+    // Writes a run as the glyphs the screen draws (PdfGlyphText.cpp), its baseline starting at
+    // (baseX, baseY) and turned by the angle of (cosA, sinA). False, with nothing written,
+    // when a font of the run cannot be embedded.
+    bool glyphText(std::string_view text, double baseX, double baseY, double cosA, double sinA, const cStyle& style);
+    // The embedded fonts' subsets, and their objects after the base fonts' (PdfGlyphText.cpp).
+    void finishSubsets();
+    void writeEmbeddedFonts();
     void image(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 
     PdfOptions options_;
@@ -145,6 +161,10 @@ private:
     // Writes an image's soft mask (its alpha as grey levels); returns the object number.
     int writeSoftMask(const QImage& picture);
     std::size_t replaced_ = 0;
+    std::unique_ptr<pdf::FontSubsets> subsets_;  // made by the first run that needs it
+    std::vector<pdf::SubsetFont> subsetFonts_;   // filled at the end by finishSubsets
+    std::string familyName_;                     // the font name knownFamily_ is for
+    bool knownFamily_ = true;
 };
 
 }  // namespace kalder

@@ -13,6 +13,7 @@ void Preview::ExportPDF(const std::string& OutputLocation) {
     const ProgressScope progress(onProgress, "ExportPDF");
     PdfOptions options;
     if (PDFCompression() >= 0 && PDFCompression() <= 9) options.compressionLevel = PDFCompression();
+    options.embedFonts = PDFEmbedFonts();
     PdfWriter writer(options);
     const PdfResult result = writer.write(*doc_, OutputLocation);
     pdfReplaced_ = static_cast<std::int32_t>(result.replacedCharacters);

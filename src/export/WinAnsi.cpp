@@ -1,5 +1,6 @@
 #include "export/WinAnsi.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kalder {
@@ -55,6 +56,13 @@ std::size_t appendWinAnsi(std::string& out, std::string_view s) {
         }
     }
     return replaced;
+}
+
+bool winAnsiCovers(std::string_view s) {
+    // ASCII is most text, and Windows-1252 has all of it.
+    if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
+    std::string scratch;
+    return appendWinAnsi(scratch, s) == 0;
 }
 
 }  // namespace kalder

@@ -11,4 +11,7 @@ namespace kalder {
 // byte that is not valid UTF-8, becomes "?"; the result is how many there were.
 std::size_t appendWinAnsi(std::string& out, std::string_view utf8);
 
+// Whether every character of `utf8` is in Windows-1252.
+bool winAnsiCovers(std::string_view utf8);
+
 }  // namespace kalder

@@ -21,6 +21,7 @@ struct OutputSettings {
     bool QuitAfterPrint = false;
     std::string PrintJobTitle;
     std::int32_t PDFCompression = 99;
+    bool PDFEmbedFonts = false;
 
     // Set when a print run or an export of EndDocument has completed; cleared when the
     // printer setup dialog opens.

@@ -75,6 +75,8 @@ bool Preview::QuitAfterPrint() const { return output_->QuitAfterPrint; }
 void Preview::QuitAfterPrint(bool on) { output_->QuitAfterPrint = on; }
 std::int32_t Preview::PDFCompression() const { return output_->PDFCompression; }
 void Preview::PDFCompression(std::int32_t level) { output_->PDFCompression = level; }
+bool Preview::PDFEmbedFonts() const { return output_->PDFEmbedFonts; }
+void Preview::PDFEmbedFonts(bool on) { output_->PDFEmbedFonts = on; }
 
 bool Preview::ShowPrintToFile() const { return output_->ShowPrintToFile; }
 void Preview::ShowPrintToFile(bool on) { output_->ShowPrintToFile = on; }
