@@ -187,6 +187,7 @@ void bindPreview(py::module_& m) {
     KALDER_PROPERTY(AllowPrinterDialog, bool, bool)
     KALDER_PROPERTY(QuitAfterPrint, bool, bool)
     KALDER_PROPERTY(PDFCompression, I, I)
+    KALDER_PROPERTY(PDFEmbedFonts, bool, bool)
     KALDER_PROPERTY(ShowPrintToFile, bool, bool)
     KALDER_PROPERTY(ShowPrintOrientation, bool, bool)
     KALDER_PROPERTY(ShowPrintOrientationAsPreview, bool, bool)
