@@ -10,6 +10,8 @@ cd /
 where=$(env -u LD_LIBRARY_PATH PYTHONPATH="$prefix/$2" "$3" -c \
   'import kalder; p = kalder.Preview(); p.AddTextAt("x"); print(kalder.__file__)')
 [[ $where == "$prefix"/* ]] || { echo "imported $where, not the installed module"; exit 1; }
-ldd "$where" | grep -q "libkalder.so.* => $prefix/" ||
-  { echo "the module does not find the installed library:"; ldd "$where"; exit 1; }
+# ldd's list is read whole: grep -q stopping early would make ldd fail on a closed pipe.
+libs=$(ldd "$where")
+[[ $libs == *"libkalder.so.0 => $prefix/"* ]] ||
+  { echo "the module does not find the installed library:"; echo "$libs"; exit 1; }
 echo "installed module: ok"

@@ -59,6 +59,10 @@ inline constexpr std::int64_t kPicturePixels = 8192LL * 8192LL;
 // any compressed format, and the bound keeps a mistaken name (a disk image) from being read.
 inline constexpr std::int64_t kPictureFileBytes = 512LL * 1024 * 1024;
 
+// Pixels of one page image (BMP, JPEG, PNG export and `kalder render`): 16384 x 16384, 1 GiB
+// at four bytes a pixel, an A4 page at about 1,900 dots per inch. Checked before allocating.
+inline constexpr std::int64_t kPageImagePixels = 16384LL * 16384LL;
+
 // Fonts one PDF embeds as subsets; runs in any further font keep the single-byte text. Each
 // embedded font keeps its tables in memory until the file is written, and documents use a
 // handful of fonts (with fallbacks, a few more).

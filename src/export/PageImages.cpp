@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "core/AtomicFile.h"
+#include "core/Limits.h"
 #include "core/Progress.h"
 #include "document/cDocument.h"
 #include "export/JpegWriter.h"
@@ -30,11 +31,28 @@ void writeWithQt(const QImage& image, const std::string& filename, const char* q
 }
 }  // namespace
 
+namespace {
+const char* source(PageImageFormat format) {
+    switch (format) {
+        case PageImageFormat::Jpeg: return "ExportJPG";
+        case PageImageFormat::Png: return "ExportPNG";
+        default: return "ExportBMP";
+    }
+}
+}  // namespace
+
 int exportPageImages(const cDocument& doc, const std::string& location, PageImageFormat format,
                      const PageImageOptions& options) {
     int n = 0;
     for (const auto& page : doc.pages()) {
         ++n;
+        // Checked before a pixel is allocated: a page of 10,000,000 twips would take gigabytes.
+        const QSize size = pageImageSize(*page, options);
+        if (static_cast<double>(size.width()) * size.height() > static_cast<double>(limits::kPageImagePixels))
+            throw AutomationError(err::OutOfMemory, source(format),
+                                  "Page " + std::to_string(n) + " would be an image of " + std::to_string(size.width()) +
+                                      " x " + std::to_string(size.height()) + " pixels, beyond the limit of " +
+                                      std::to_string(limits::kPageImagePixels) + " pixels");
         const QImage image = renderPageImage(doc, *page, options);
         const std::string name = location + std::to_string(n) + extensionOf(format);
         switch (format) {

@@ -1,5 +1,6 @@
 #include "platform/PageImage.h"
 
+#include <climits>
 #include <QPainter>
 #include <cmath>
 
@@ -27,8 +28,12 @@ QSize pageImageSize(const cPage& page, const PageImageOptions& options) {
     const double zoom = options.zoom > 0 ? options.zoom : 1.0;
     const double dpi = options.dotsPerInch > 0 ? options.dotsPerInch : 96.0;
     const double tpp = 1440.0 / dpi;
-    return QSize(std::max(1, static_cast<int>(std::lround(page.PageWidth() * zoom / tpp))),
-                 std::max(1, static_cast<int>(std::lround(page.PageHeight() * zoom / tpp))));
+    // Saturated, not wrapped: a page far beyond any image stays far beyond the limit callers
+    // check, instead of becoming a small or negative size.
+    auto pixels = [&](double twips) {
+        return static_cast<int>(std::clamp(std::round(twips * zoom / tpp), 1.0, static_cast<double>(INT_MAX)));
+    };
+    return QSize(pixels(page.PageWidth()), pixels(page.PageHeight()));
 }
 
 QImage renderPageImage(const cDocument& doc, const cPage& page, const PageImageOptions& options) {
