@@ -130,9 +130,12 @@ TEST(RtfImportFile, ReadsTheFileInBinaryAndRaisesWhenItCannot) {
     EXPECT_EQ(pv.RtfImport(dir.write("bad.rtf", "{\\rtf1 x}}")), "Error parsing file:-5");
     EXPECT_EQ(pv.RtfImport(dir.write("empty.rtf", "")), "");
     EXPECT_THAT(errorOf([&] { pv.RtfImport(""); }), IsError(-69, "Kalder", "The filename is missing"));
-    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.file("none.rtf")); }), IsError(53, "RtfImport", "File not found"));
-    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.path().string()); }), IsError(53, "RtfImport", "File not found"));
-    EXPECT_THAT(errorOf([&] { pv.ShowRTF("/nonexistent/kalder.rtf"); }), IsError(53, "RtfImport", "File not found"));
+    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.file("none.rtf")); }),
+                IsError(53, "RtfImport", "File not found: " + dir.file("none.rtf")));
+    EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.path().string()); }),
+                IsError(53, "RtfImport", "File not found: " + dir.path().string()));
+    EXPECT_THAT(errorOf([&] { pv.ShowRTF("/nonexistent/kalder.rtf"); }),
+                IsError(53, "RtfImport", "File not found: /nonexistent/kalder.rtf"));
     EXPECT_EQ(pv.TotalPages(), 1);
     EXPECT_EQ(pv.document().currentPage()->Frames().Item(std::string_view("inside"))->Elements().Count(), 0);
 }
