@@ -79,18 +79,7 @@ bool Preview::Tabulate(const FastCollection& colFieldValues, const FastCollectio
     doc_->CurrentY = y + height;
     // A page step: when a row as tall would not fit below, the next row goes on a new page.
     if (etsStep != prASLine && static_cast<long long>(y) + 2LL * height > frame->Height) {
-        const cStyle kept = frame->CurrentStyle;
-        if (etsStep == prASInside) {
-            auto page = doc_->currentPage();
-            AddPage(page->PageMarginLeft, page->PageMarginRight, page->PageMarginTop, page->PageMarginBottom);
-            CurrentFrame("inside");
-        } else {
-            AddPageTemplate();
-        }
-        if (auto next = doc_->currentFrame()) {
-            next->CurrentStyle = kept;
-            next->AddChangeStyle(doc_->sharedStyle(kept));
-        }
+        continueOnNewPage(*this, *doc_, etsStep);
         doc_->CurrentX = x;
     }
     return true;

@@ -204,21 +204,8 @@ private:
 
     void newPage() {
         closePart();
-        const cStyle kept = doc_.currentFrame()->CurrentStyle;
-        if (step_ == prASInside) {
-            auto page = doc_.currentPage();
-            pv_.AddPage(page->PageMarginLeft, page->PageMarginRight, page->PageMarginTop, page->PageMarginBottom);
-            pv_.CurrentFrame("inside");
-        } else {
-            pv_.AddPageTemplate();
-            pv_.CurrentFrame(frameKey_);
-            // The template copied this frame with the rows above; the report's frame starts empty.
-            if (frameKey_ != "inside" && doc_.currentFrame()) doc_.currentFrame()->Clear();
-        }
-        auto frame = doc_.currentFrame();
-        if (!frame) throw AutomationError(err::InvalidCall, "RecordsetReport", "The report's frame is not on the new page");
-        frame->CurrentStyle = kept;
-        frame->AddChangeStyle(doc_.sharedStyle(kept));
+        if (!continueOnNewPage(pv_, doc_, step_, frameKey_))
+            throw AutomationError(err::InvalidCall, "RecordsetReport", "The report's frame is not on the new page");
         y_ = 0;
         partTop_ = y_;
         header();
@@ -297,16 +284,12 @@ private:
     void line(const cLineStyle& ls, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
               std::int32_t box = prLBLine) {
         if (ls.LineType == kInvisible) return;
-        auto frame = doc_.currentFrame();
-        const cStyle saved = frame->CurrentStyle;
-        cStyle drawn = saved;
+        cStyle drawn = doc_.currentFrame()->CurrentStyle;
         drawn.LineStyle = ls;
         drawn.FillStyle = 1;  // transparent: a box around the report does not hide it
-        const bool change = !(drawn == saved);
-        if (change) frame->CurrentStyle = drawn, frame->AddChangeStyle(doc_.sharedStyle(drawn));
+        const StyleScope scope(doc_, drawn);
         pv_.DrawLine(Variant(static_cast<double>(x1)), Variant(static_cast<double>(y1)),
                      Variant(static_cast<double>(x2)), Variant(static_cast<double>(y2)), box);
-        if (change) frame->CurrentStyle = saved, frame->AddChangeStyle(doc_.sharedStyle(saved));
     }
 
     void rule(const cLineStyle& ls, std::int32_t y) { line(ls, x_, y, static_cast<std::int64_t>(x_) + width_, y); }

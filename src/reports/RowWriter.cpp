@@ -45,33 +45,46 @@ std::string asParagraph(std::string_view text) {
     return out;
 }
 
-// Temporarily the running style of the current frame, recorded as style changes, and back.
-class StyleScope {
-public:
-    StyleScope(cDocument& doc, const cStyle& wanted) : doc_(doc) {
-        auto frame = doc.currentFrame();
-        if (!frame || frame->CurrentStyle == wanted) return;
-        saved_ = frame->CurrentStyle;
-        frame->CurrentStyle = wanted;
-        frame->AddChangeStyle(doc.sharedStyle(wanted));
-        changed_ = true;
-    }
-    ~StyleScope() {
-        auto frame = doc_.currentFrame();
-        if (!changed_ || !frame) return;
-        frame->CurrentStyle = saved_;
-        frame->AddChangeStyle(doc_.sharedStyle(saved_));
-    }
-    StyleScope(const StyleScope&) = delete;
-    StyleScope& operator=(const StyleScope&) = delete;
-
-private:
-    cDocument& doc_;
-    cStyle saved_;
-    bool changed_ = false;
-};
-
 }  // namespace
+
+StyleScope::StyleScope(cDocument& doc, const cStyle& wanted) : doc_(doc) {
+    auto frame = doc.currentFrame();
+    if (!frame || frame->CurrentStyle == wanted) return;
+    saved_ = frame->CurrentStyle;
+    frame->CurrentStyle = wanted;
+    frame->AddChangeStyle(doc.sharedStyle(wanted));
+    changed_ = true;
+}
+
+StyleScope::~StyleScope() {
+    auto frame = doc_.currentFrame();
+    if (!changed_ || !frame) return;
+    frame->CurrentStyle = saved_;
+    frame->AddChangeStyle(doc_.sharedStyle(saved_));
+}
+
+std::shared_ptr<cFrame> continueOnNewPage(Preview& pv, cDocument& doc, std::int32_t etsStep,
+                                          const std::string& frameKey) {
+    const cStyle kept = doc.currentFrame() ? doc.currentFrame()->CurrentStyle : doc.Style;
+    if (etsStep == prASInside) {
+        auto page = doc.currentPage();
+        pv.AddPage(page->PageMarginLeft, page->PageMarginRight, page->PageMarginTop, page->PageMarginBottom);
+        pv.CurrentFrame("inside");
+    } else {
+        pv.AddPageTemplate();
+        if (!frameKey.empty()) {
+            pv.CurrentFrame(frameKey);
+            // The template copied this frame with the rows above; the rows go on in it empty.
+            if (frameKey != "inside" && doc.currentFrame()) doc.currentFrame()->Clear();
+        }
+    }
+    auto frame = doc.currentFrame();
+    if (frame) {
+        frame->CurrentStyle = kept;
+        frame->AddChangeStyle(doc.sharedStyle(kept));
+    }
+    return frame;
+}
 
 FieldDef parseFieldDef(std::string_view definition) {
     std::string_view rest = trimBlanks(definition);

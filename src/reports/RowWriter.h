@@ -15,14 +15,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/cStyle.h"
 
 namespace kalder {
 
 class Preview;
 class cDocument;
+class cFrame;
 
 struct FieldDef {
     char align = 'l';
@@ -41,5 +45,27 @@ FieldDef parseFieldDef(std::string_view definition);
 // the deepest paragraph's.
 std::int32_t writeRow(Preview& pv, cDocument& doc, const std::vector<FieldDef>& fields,
                       const std::vector<std::string>& texts, std::int32_t x, std::int32_t y);
+
+// Temporarily the running style of the current frame, recorded as style changes, and back
+// (nothing is recorded when the style is already the one wanted).
+class StyleScope {
+public:
+    StyleScope(cDocument& doc, const cStyle& wanted);
+    ~StyleScope();
+    StyleScope(const StyleScope&) = delete;
+    StyleScope& operator=(const StyleScope&) = delete;
+
+private:
+    cDocument& doc_;
+    cStyle saved_;
+    bool changed_ = false;
+};
+
+// Goes on on a new page, as rows that no longer fit do: with prASInside a fresh page with the
+// current page's margins, in its "inside" frame; otherwise a page made from the current one as
+// a template, in its "inside" frame, or in `frameKey` (when given) emptied of what the template
+// copied. The running style carries over. Returns the frame the rows go on in, if any.
+std::shared_ptr<cFrame> continueOnNewPage(Preview& pv, cDocument& doc, std::int32_t etsStep,
+                                          const std::string& frameKey = "");
 
 }  // namespace kalder
