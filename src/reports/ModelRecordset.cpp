@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include "platform/SqlTypes.h"
+
 namespace kalder {
 
 namespace {
@@ -23,10 +25,11 @@ std::int32_t fieldTypeOf(const QVariant& v) {
     }
 }
 
-// Days since 1899-12-30, the time of day as the fraction.
+// The date serial database fields give too (before 1899-12-30 the fraction still counts
+// forward from midnight).
 double serialOf(const QDateTime& t) {
     static const QDate base(1899, 12, 30);
-    return static_cast<double>(base.daysTo(t.date())) + t.time().msecsSinceStartOfDay() / 86400000.0;
+    return sql::dateSerial(static_cast<int>(base.daysTo(t.date())), t.time().msecsSinceStartOfDay() / 86400000.0);
 }
 }  // namespace
 
