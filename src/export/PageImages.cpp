@@ -57,8 +57,8 @@ int exportPageImages(const cDocument& doc, const std::string& location, PageImag
         const std::string name = location + std::to_string(n) + extensionOf(format);
         switch (format) {
             case PageImageFormat::Jpeg: writeJpeg(image, name); break;
-            case PageImageFormat::Png: writeWithQt(image, name, "PNG", "ExportPNG"); break;
-            default: writeWithQt(image.convertToFormat(QImage::Format_RGB888), name, "BMP", "ExportBMP");
+            case PageImageFormat::Png: writeWithQt(image, name, "PNG", source(format)); break;
+            default: writeWithQt(image.convertToFormat(QImage::Format_RGB888), name, "BMP", source(format));
         }
         reportPage(n, static_cast<std::int32_t>(doc.PagesCount()));
     }

@@ -19,6 +19,17 @@ namespace kalder {
 namespace {
 
 constexpr const char* kFormatError = "Error in format";
+
+// A cell's text: the value formatted by its column, or "Error in format" with the first such
+// error kept in `error` (when given) to be raised once the report is written.
+std::string cellText(const Variant& v, const cReportCol& col, std::exception_ptr* error) {
+    try {
+        return formatEntry(v, col.FormatType, col.Fmt);
+    } catch (const AutomationError&) {
+        if (error && !*error) *error = std::current_exception();
+        return kFormatError;
+    }
+}
 constexpr std::int32_t kInvisible = 5;
 
 struct Column {
@@ -151,14 +162,7 @@ private:
         return shown_;
     }
 
-    std::string format(const Variant& v, const cReportCol& col) {
-        try {
-            return formatEntry(v, col.FormatType, col.Fmt);
-        } catch (const AutomationError&) {
-            if (!formatError_) formatError_ = std::current_exception();
-            return kFormatError;
-        }
-    }
+    std::string format(const Variant& v, const cReportCol& col) { return cellText(v, col, &formatError_); }
 
     // The height a row of these texts takes: one line, or the lines of its tallest value
     // with line breaks, wrapped to its field as a paragraph wraps.
@@ -340,12 +344,7 @@ void widenColumns(cDocument& doc, cReport& report, Recordset& rows) {
     std::vector<double> widest(columns.size(), 0);
     for (rows.moveFirst(); !rows.atEnd(); rows.moveNext())
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            std::string text;
-            try {
-                text = formatEntry(rows.value(columns[i].field), columns[i].col->FormatType, columns[i].col->Fmt);
-            } catch (const AutomationError&) {
-                text = kFormatError;
-            }
+            const std::string text = cellText(rows.value(columns[i].field), *columns[i].col, nullptr);
             widest[i] = std::max(widest[i], TextMeasurer::width(style, text));
         }
     for (std::size_t i = 0; i < columns.size(); ++i) {
