@@ -40,16 +40,6 @@ inline constexpr std::size_t kMarkupFontNameBytes = 128;
 
 namespace kalder::limits {
 
-// References a drawing follows through one another (a reference to a reference to ...); a
-// longer chain draws nothing past this depth. Real documents reference an element directly,
-// and the bound keeps a long or circular chain from exhausting the stack or taking time
-// that grows with the square of its length.
-inline constexpr int kReferenceDepth = 16;
-
-}  // namespace kalder::limits
-
-namespace kalder::limits {
-
 // Pixels a picture may decode to (8192 x 8192, 256 MiB at four bytes a pixel, which is also
 // what Qt's image readers allocate at most by default). Larger pictures are refused before
 // their pixels are read: a 20,000 x 20,000 image would take 1.6 GB for one element.

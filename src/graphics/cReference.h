@@ -1,7 +1,8 @@
 // Reference: draws another element, found by page, frame and element key in the document the
 // drawing layer carries, as if it stood in the reference's own frame (its coordinates count
-// from this frame, and it reads and may change the running style). A path that leads nowhere
-// draws nothing, and so does a chain of references deeper than limits::kReferenceDepth.
+// from this frame, and it reads and may change the running style). A reference to a reference
+// draws what that one draws, however long the chain; a path that leads nowhere, or a chain
+// that comes back on itself, draws nothing.
 // File formats leave references out (OutputRules::drawsReferences).
 #pragma once
 

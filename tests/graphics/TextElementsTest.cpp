@@ -260,6 +260,17 @@ TEST(Reference, DrawsTheElementInTheReferencesFrame) {
             EXPECT_EQ(shownOn(pv, "Page 2") + " / " + shownOn(pv, "Page 1"),
                       std::string(r.page2) + " / Referenced@100,200");
         });
+    // A long chain (each link names the one before, the first the text) draws the text once
+    // for every link; each link is resolved once, so this takes no longer than the links.
+    Preview chain; chain.AddTextAt("Referenced", 100, 200, prALLeft, prASNone);
+    chain.AddPage("1 in", "1 in", "1 in", "1 in");
+    chain.AddReference("Page 1", "inside", "El 1");
+    constexpr int kLinks = 20000;
+    for (int i = 1; i < kLinks; ++i) chain.AddReference("Page 2", "inside", "El " + std::to_string(i));
+    const std::string drawn = shownOn(chain, "Page 2");
+    std::size_t count = 0;
+    for (auto at = drawn.find("Referenced@1540,1640"); at != std::string::npos; at = drawn.find("Referenced@", at + 1)) ++count;
+    EXPECT_EQ(count, kLinks);
     // A referenced style change acts on the reference's frame.
     Preview pv; pv.FontBold(false);  // "El 1" of page 1's inside: a style change to regular
     pv.AddPage(); pv.AddTextAt("bold", 0, 100, prALLeft, prASNone); pv.AddReference("Page 1", "inside", "El 1");
