@@ -59,3 +59,26 @@ inline constexpr std::int64_t kPageImagePixels = 16384LL * 16384LL;
 inline constexpr std::size_t kPdfEmbeddedFonts = 64;
 
 }  // namespace kalder::limits
+
+namespace kalder::limits {
+
+// Largest magnitude of a position, size or angle a document file gives (16,777,216: in twips
+// about 11,650 inches). A larger value is refused when the file is loaded, with its item and
+// element named; sums of a position, a size and the page margins then stay inside 32 bits.
+inline constexpr std::int32_t kItemMagnitude = 1 << 24;
+
+// Largest page width or height in twips: 200 inches, the largest page PDF readers show
+// (PDF's own limit of 14,400 units). Refused beyond, on load and from PageWidth/PageHeight,
+// before anything is laid out on such a page.
+inline constexpr std::int32_t kPageTwips = 200 * 1440;
+
+// Largest font size a document file gives, in twentieths of a point (1638 pt, the largest
+// size word processors offer).
+inline constexpr std::int32_t kFontSizeTwentieths = 1638 * 20;
+
+// Levels of nested elements a document file may have. Kalder's own files nest ten levels; a
+// kind kept unread may nest more, and the bound keeps a hostile file from making saving
+// (where every level is indented) quadratic and copying recursive.
+inline constexpr int kXmlDepth = 100;
+
+}  // namespace kalder::limits

@@ -31,20 +31,42 @@ namespace {
 
 std::int32_t elementType(const pugi::xml_node& node) {
     // The number in decimal; anything else is a type mismatch, like any number that is not one.
-    return Variant(std::string(node.attribute("Type").value())).toLong();
+    const std::string type = node.attribute("Type").value();
+    try {
+        return Variant(type).toLong();
+    } catch (const AutomationError& e) {
+        throw XmlLoadError(e, "attribute Type (\"" + type.substr(0, 40) + "\")", node);
+    }
+}
+
+// Runs the load of one object; a failure that does not say yet where it happened (a duplicate
+// key, an unknown kind) is named by the object's node.
+template <class Load>
+void naming(pugi::xml_node node, Load load) {
+    try {
+        load();
+    } catch (const XmlLoadError&) {
+        throw;
+    } catch (const AutomationError& e) {
+        throw XmlLoadError(e, "", node);
+    }
 }
 
 void loadFrame(cDocument& doc, cPage& page, pugi::xml_node frameNode) {
     auto frame = std::make_shared<cFrame>();
-    frame->loadXml(ItemReader(frameNode));
-    page.Frames().AddFrame(frame, frame->Key);
+    naming(frameNode, [&] {
+        frame->loadXml(ItemReader(frameNode));
+        page.Frames().AddFrame(frame, frame->Key);
+    });
     doc.CurrentFrame(frame->Key);
     const ElementFactory& factory = ElementFactory::instance();
     for (pugi::xml_node en : frameNode.child("Elements").children("Element")) {
-        ElementPtr element = factory.create(elementType(en));
-        element->LoadXML(en);
-        frame->Elements().AddElement(element, element->Key());
-        element->linkAfterLoad(*frame);
+        naming(en, [&] {
+            ElementPtr element = factory.create(elementType(en));
+            element->LoadXML(en);
+            frame->Elements().AddElement(element, element->Key());
+            element->linkAfterLoad(*frame);
+        });
     }
 }
 
@@ -61,15 +83,19 @@ void loadDocumentXml(cDocument& doc, pugi::xml_node root) {
 
     doc.NamedStyles.clear();
     for (pugi::xml_node sn : root.child("NamedStyles").children("Style")) {
-        cStyle s = loadStyle(ItemReader(sn));
-        std::string key = s.Key;
-        doc.NamedStyles.add(std::move(s), key);
+        naming(sn, [&] {
+            cStyle s = loadStyle(ItemReader(sn));
+            std::string key = s.Key;
+            doc.NamedStyles.add(std::move(s), key);
+        });
     }
 
     for (pugi::xml_node pn : root.child("Pages").children("Page")) {
         auto page = std::make_shared<cPage>();
-        page->loadXml(ItemReader(pn));
-        doc.pages().AddPage(page, page->Key);
+        naming(pn, [&] {
+            page->loadXml(ItemReader(pn));
+            doc.pages().AddPage(page, page->Key);
+        });
         doc.CurrentPage(page->Key);
         for (pugi::xml_node fn : pn.child("Frames").children("Frame")) loadFrame(doc, *page, fn);
     }
@@ -88,6 +114,23 @@ void loadDocumentXml(cDocument& doc, pugi::xml_node root) {
     doc.CurrentY = in.Long("CurrentY");
     doc.CurrentPage(in.String("CurrentPage"));
     doc.CurrentFrame(in.String("CurrentFrame"));
+}
+
+pugi::xml_node nodeBeyondDepth(pugi::xml_node root, int depth) {
+    // Walked without recursion: the tree being checked may be as deep as anything.
+    int level = 0;
+    for (pugi::xml_node n = root; n;) {
+        if (n.type() == pugi::node_element && level > depth) return n;
+        if (pugi::xml_node child = n.first_child()) {
+            n = child;
+            ++level;
+            continue;
+        }
+        while (n && n != root && !n.next_sibling()) n = n.parent(), --level;
+        if (!n || n == root) break;
+        n = n.next_sibling();
+    }
+    return {};
 }
 
 std::string describeOffset(const char* text, std::size_t size, std::ptrdiff_t offset) {

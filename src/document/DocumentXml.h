@@ -18,6 +18,10 @@ std::string documentXmlString(const cDocument& doc);
 // stopped the load (AutomationError); what was read before it stays in `doc`.
 void loadDocumentXml(cDocument& doc, pugi::xml_node root);
 
+// The first element below `root` nested deeper than `depth` levels (root's children are at
+// level 1), or an empty node.
+pugi::xml_node nodeBeyondDepth(pugi::xml_node root, int depth);
+
 // "line L, column C" of a byte offset in a text.
 std::string describeOffset(const char* text, std::size_t size, std::ptrdiff_t offset);
 

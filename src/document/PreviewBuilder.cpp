@@ -6,6 +6,8 @@
 // goes on with its next step. `skipOnError` is that habit in one place.
 #include "kalder/Preview.h"
 
+#include "core/Limits.h"
+
 #include "core/Twips.h"
 #include "document/cDocument.h"
 
@@ -243,12 +245,25 @@ std::int32_t Preview::PageInsideWidth() const { return pageValue(*doc_, &cPage::
 std::int32_t Preview::PageInsideHeight() const { return pageValue(*doc_, &cPage::PageInsideHeight); }
 
 std::int32_t Preview::PageWidth() const { return pageValue(*doc_, &cPage::PageWidth); }
+namespace {
+
+// A page beyond the largest one PDF readers show is refused before anything is laid out on it.
+std::int32_t checkedPageSide(std::int32_t twips, const char* property) {
+    if (twips < -limits::kPageTwips || twips > limits::kPageTwips)
+        throw AutomationError(err::InvalidCall, property,
+                              std::string(property) + " " + std::to_string(twips) + " is beyond the largest page side, " +
+                                  std::to_string(limits::kPageTwips) + " twips (200 inches)");
+    return twips;
+}
+
+}  // namespace
+
 void Preview::PageWidth(std::int32_t width) {
-    if (auto p = doc_->currentPage()) p->PageWidth(width);
+    if (auto p = doc_->currentPage()) p->PageWidth(checkedPageSide(width, "PageWidth"));
 }
 std::int32_t Preview::PageHeight() const { return pageValue(*doc_, &cPage::PageHeight); }
 void Preview::PageHeight(std::int32_t height) {
-    if (auto p = doc_->currentPage()) p->PageHeight(height);
+    if (auto p = doc_->currentPage()) p->PageHeight(checkedPageSide(height, "PageHeight"));
 }
 
 std::int32_t Preview::PageSize() const {

@@ -2,12 +2,18 @@
 // DOM, a string or a file.
 #include "kalder/Preview.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <pugixml.hpp>
 
 #include "core/AtomicFile.h"
+#include "core/Limits.h"
 #include "document/DocumentXml.h"
 #include "document/XmlItems.h"
+#include "document/XmlText.h"
 #include "document/cDocument.h"
 
 namespace kalder {
@@ -27,21 +33,47 @@ private:
     throw AutomationError(-98, "Kalder", "Can not load the XML file : " + why);
 }
 
+// Where a document's text came from, for messages: "<file>: " or nothing, and the text itself
+// when there is one, so that a failure can be placed by line and column.
+struct Source {
+    std::string label;
+    std::string_view text;
+
+    std::string at(std::ptrdiff_t offset) const {
+        return text.empty() || offset < 0 ? "" : " at " + describeOffset(text.data(), text.size(), offset);
+    }
+};
+
 // Loads into a new document that replaces the current one whether or not the load completes,
 // so that what was read before a failure stays loaded, as documented.
-void loadInto(std::unique_ptr<cDocument>& doc, const pugi::xml_document& dom) {
+void loadInto(std::unique_ptr<cDocument>& doc, const pugi::xml_document& dom, const Source& source) {
+    if (pugi::xml_node deep = nodeBeyondDepth(dom, limits::kXmlDepth))
+        cannotLoad(source.label + "<" + deep.name() + "> is nested deeper than " + std::to_string(limits::kXmlDepth) +
+                   " levels" + source.at(deep.offset_debug()));
     auto fresh = std::make_unique<cDocument>();
     try {
         loadDocumentXml(*fresh, dom.document_element());
+    } catch (const XmlLoadError& e) {
+        doc = std::move(fresh);
+        cannotLoad(source.label + e.description() + source.at(e.offset()));
     } catch (const AutomationError& e) {
         doc = std::move(fresh);
-        if (e.number() == -98) cannotLoad(e.description());
-        cannotLoad(e.description().empty() ? standardErrorText(e.number()) : e.description());
+        if (e.number() == -98) cannotLoad(source.label + e.description());
+        cannotLoad(source.label + (e.description().empty() ? standardErrorText(e.number()) : e.description()));
     } catch (const std::exception& e) {
         doc = std::move(fresh);
-        cannotLoad(e.what());
+        cannotLoad(source.label + e.what());
     }
     doc = std::move(fresh);
+}
+
+void loadText(std::unique_ptr<cDocument>& doc, std::string_view text, const Source& source) {
+    if (const BadCharacter bad = findBadCharacter(text); !bad.what.empty())
+        cannotLoad(source.label + bad.what + source.at(static_cast<std::ptrdiff_t>(bad.offset)));
+    pugi::xml_document dom;
+    const pugi::xml_parse_result res = dom.load_buffer(text.data(), text.size(), kXmlParseOptions, pugi::encoding_utf8);
+    if (!res) cannotLoad(source.label + res.description() + source.at(res.offset));
+    loadInto(doc, dom, source);
 }
 
 }  // namespace
@@ -58,14 +90,9 @@ void Preview::SaveXML(const std::string& Filename) const {
 
 std::string Preview::SaveXMLString() const { return documentXmlString(*doc_); }
 
-void Preview::LoadXML(const pugi::xml_document& xml) { loadInto(doc_, xml); }
+void Preview::LoadXML(const pugi::xml_document& xml) { loadInto(doc_, xml, Source{}); }
 
-void Preview::LoadXML(const std::string& xml) {
-    pugi::xml_document dom;
-    pugi::xml_parse_result res = dom.load_buffer(xml.data(), xml.size(), kXmlParseOptions, pugi::encoding_utf8);
-    if (!res) cannotLoad(std::string(res.description()) + " at " + describeOffset(xml.data(), xml.size(), res.offset));
-    loadInto(doc_, dom);
-}
+void Preview::LoadXML(const std::string& xml) { loadText(doc_, xml, Source{"", xml}); }
 
 void Preview::LoadXMLFromFile(const std::string& Filename) {
     if (Filename.empty()) throw AutomationError(-69, "Kalder", "The filename is missing");
@@ -73,25 +100,13 @@ void Preview::LoadXMLFromFile(const std::string& Filename) {
     // memory": name it for what it is.
     std::error_code ec;
     if (std::filesystem::is_directory(Filename, ec)) cannotLoad(Filename + ": is a folder, not a file");
-    pugi::xml_document dom;
-    pugi::xml_parse_result res = dom.load_file(Filename.c_str(), kXmlParseOptions, pugi::encoding_utf8);
-    if (res.status == pugi::status_file_not_found || res.status == pugi::status_io_error)
-        cannotLoad(Filename + ": " + res.description());
-    if (!res) {
-        // Report the position in the file's text.
-        std::string where = "offset " + std::to_string(res.offset);
-        if (std::FILE* f = std::fopen(Filename.c_str(), "rb")) {
-            std::string text;
-            char buf[65536];
-            std::size_t n;
-            while (text.size() < static_cast<std::size_t>(res.offset) && (n = std::fread(buf, 1, sizeof buf, f)) > 0)
-                text.append(buf, n);
-            std::fclose(f);
-            where = describeOffset(text.data(), text.size(), res.offset);
-        }
-        cannotLoad(Filename + ": " + res.description() + " at " + where);
-    }
-    loadInto(doc_, dom);
+    // The text is read whole and kept while the document loads, so that a failure anywhere
+    // can be given as a line of the file.
+    std::ifstream in(Filename, std::ios::binary);
+    if (!in) cannotLoad(Filename + ": " + std::strerror(errno));
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) cannotLoad(Filename + ": " + std::strerror(errno));
+    loadText(doc_, text, Source{Filename + ": ", text});
 }
 
 }  // namespace kalder

@@ -1,6 +1,7 @@
 #include "document/XmlItems.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -8,6 +9,8 @@
 #include <type_traits>
 
 #include "core/Locale.h"
+#include "document/ItemRanges.h"
+#include "document/XmlText.h"
 #include "kalder/AutomationError.h"
 
 namespace kalder {
@@ -44,7 +47,7 @@ void ItemWriter::item(std::string_view name, const Variant& value) {
 void DomItemWriter::open(std::string_view name,
                          std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
     pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
-    for (const auto& [k, v] : attributes) n.append_attribute(std::string(k).c_str()).set_value(std::string(v).c_str());
+    for (const auto& [k, v] : attributes) attribute(n, k, v);
     stack_.push_back(n);
 }
 
@@ -52,19 +55,24 @@ void DomItemWriter::close() {
     if (stack_.size() > 1) stack_.pop_back();
 }
 
-void DomItemWriter::attribute(std::string_view name, std::string_view value) {
-    stack_.back().append_attribute(std::string(name).c_str()).set_value(std::string(value).c_str());
+void DomItemWriter::attribute(pugi::xml_node node, std::string_view name, std::string_view value) {
+    std::string storage;
+    node.append_attribute(std::string(name).c_str()).set_value(std::string(xmlCharacters(value, storage)).c_str());
 }
+
+void DomItemWriter::attribute(std::string_view name, std::string_view value) { attribute(stack_.back(), name, value); }
 
 void DomItemWriter::copy(pugi::xml_node node) { stack_.back().append_copy(node); }
 
 void DomItemWriter::text(std::string_view name, std::string_view value) {
     pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
-    n.append_child(pugi::node_pcdata).set_value(std::string(value).c_str());
+    std::string storage;
+    n.append_child(pugi::node_pcdata).set_value(std::string(xmlCharacters(value, storage)).c_str());
 }
 
-void appendEscaped(std::string& out, std::string_view text) {
-    for (char c : text) {
+void appendEscaped(std::string& out, std::string_view raw) {
+    std::string storage;
+    for (char c : xmlCharacters(raw, storage)) {
         switch (c) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
@@ -153,10 +161,38 @@ pugi::xml_node ItemReader::find(const char* name) const {
     return {};
 }
 
+namespace {
+
+std::string failureText(const AutomationError& cause, const std::string& what, pugi::xml_node node) {
+    std::string text = cause.description().empty() ? std::string(standardErrorText(cause.number())) : cause.description();
+    const std::string place = describeNode(node);
+    const std::string where = what.empty() ? place : place.empty() ? what : what + " of " + place;
+    return where.empty() ? text : text + ": " + where;
+}
+
+}  // namespace
+
+XmlLoadError::XmlLoadError(const AutomationError& cause, const std::string& what, pugi::xml_node node)
+    : AutomationError(cause.number(), cause.source(), failureText(cause, what, node)),
+      offset_(node ? node.offset_debug() : -1) {}
+
+std::string describeNode(pugi::xml_node node) {
+    std::string place;
+    for (pugi::xml_node n = node; n; n = n.parent()) {
+        const pugi::xml_attribute key = n.attribute("Key");
+        if (!key) continue;
+        std::string kind = n.name();
+        for (char& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!place.empty()) place += kind == "page" ? " on " : " in ";
+        place += kind + " \"" + key.value() + "\"";
+    }
+    return place;
+}
+
+namespace {
+
 template <class T>
-T ItemReader::number(const char* name) const {
-    std::string_view t = trimBlanks(rawText(name));
-    if (t.empty()) return T{};
+T converted(std::string_view t) {
     if constexpr (std::is_integral_v<T>) {
         T v{};
         auto res = std::from_chars(t.data(), t.data() + t.size(), v);
@@ -171,6 +207,26 @@ T ItemReader::number(const char* name) const {
     else if constexpr (std::is_same_v<T, std::int16_t>) return text.toInteger();
     else if constexpr (std::is_same_v<T, float>) return text.toSingle();
     else return text.toDouble();
+}
+
+}  // namespace
+
+template <class T>
+T ItemReader::number(const char* name) const {
+    const pugi::xml_node node = find(name);
+    std::string_view t = trimBlanks(node.text().get());
+    if (t.empty()) return T{};
+    const auto item = [&] { return "item " + std::string(name) + " (\"" + std::string(t.substr(0, 40)) + "\")"; };
+    T value;
+    try {
+        value = converted<T>(t);
+    } catch (const AutomationError& e) {
+        throw XmlLoadError(e, item(), node);
+    }
+    if (const auto bound = itemMagnitude(name); bound && std::fabs(static_cast<double>(value)) > *bound)
+        throw XmlLoadError(AutomationError(err::Overflow, "LoadXML", "Overflow"),
+                           item() + " beyond " + std::to_string(static_cast<long long>(*bound)), node);
+    return value;
 }
 
 std::int32_t ItemReader::Long(const char* name) const { return number<std::int32_t>(name); }

@@ -22,6 +22,7 @@
 
 #include <pugixml.hpp>
 
+#include "kalder/AutomationError.h"
 #include "kalder/Variant.h"
 
 namespace kalder {
@@ -70,6 +71,8 @@ protected:
     void text(std::string_view name, std::string_view value) override;
 
 private:
+    static void attribute(pugi::xml_node node, std::string_view name, std::string_view value);
+
     std::vector<pugi::xml_node> stack_;
 };
 
@@ -100,6 +103,22 @@ private:
 void appendEscaped(std::string& out, std::string_view text);
 
 // Reads the items of one element.
+// A failure met while reading a document file, named by what it was reading: the item, the
+// objects around it by key, and the node's place in the parsed text (pugixml's offset; -1
+// when unknown), which the loader turns into a line and column.
+class XmlLoadError : public AutomationError {
+public:
+    XmlLoadError(const AutomationError& cause, const std::string& what, pugi::xml_node node);
+    std::ptrdiff_t offset() const noexcept { return offset_; }
+
+private:
+    std::ptrdiff_t offset_;
+};
+
+// The objects that hold a node, innermost first: ‘element "El 2" in frame "inside" on page
+// "Page 1"’; empty for a node outside any keyed object.
+std::string describeNode(pugi::xml_node node);
+
 class ItemReader {
 public:
     explicit ItemReader(pugi::xml_node node) : node_(node) {}

@@ -403,3 +403,20 @@ TEST(DocInfo, SettingAgainMovesToTheEndAndGetAnswersTheFirst) {
 
 }  // namespace
 }  // namespace kalder
+
+namespace kalder {
+namespace {
+
+// The largest page side is 200 inches; one twip more is refused and leaves the page as it was.
+TEST(PageSides, BeyondTheLargestPageAreRefused) {
+    Preview pv;
+    pv.AddPage();
+    pv.PageWidth(288000), pv.PageHeight(-288000);
+    EXPECT_THAT(errorOf([&] { pv.PageWidth(288001); }),
+                IsError(5, "PageWidth", "PageWidth 288001 is beyond the largest page side, 288000 twips (200 inches)"));
+    EXPECT_TRUE(errorOf([&] { pv.PageHeight(10000000); }));
+    EXPECT_EQ(pv.document().currentPage()->UserWidth(), 288000);
+}
+
+}  // namespace
+}  // namespace kalder

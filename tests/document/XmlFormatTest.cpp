@@ -15,6 +15,7 @@
 #include <optional>
 #include <pugixml.hpp>
 
+#include "core/Limits.h"
 #include "core/Locale.h"
 #include "document/ElementFactory.h"
 #include "document/StyleXml.h"
@@ -146,27 +147,67 @@ TEST(LoadXml, CreationDateAnswersTheLoadingDayAndTheLoadedItemsFollowUnlessItIsT
 struct BadLoadRow { const char* name; std::string xml; std::string description; };
 
 // A load that fails reports -98 with the failure that stopped it.
+std::string page(const std::string& items) {
+    return "<Document><Pages><Page Key=\"P\">" + items + "</Page></Pages></Document>";
+}
+std::string element(const std::string& items, const char* type) {
+    return page("<Frames><Frame Key=\"F\"><Elements><Element Key=\"E\" Type=\"" + std::string(type) + "\">" + items +
+                "</Element></Elements></Frame></Frames>");
+}
+// A document nesting `depth` levels in all, most of them in an element of a kind kept unread.
+std::string nested(int depth) {
+    std::string open, close;
+    for (int i = 7; i < depth; ++i) open += "<x>", close = "</x>" + close;
+    return element(open + close, "6");
+}
+
 TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
     const std::string duplicate = kDuplicateKeyText;
+    const std::string inE = "element \"E\" in frame \"F\" on page \"P\"";
     forEachRow<BadLoadRow>(
-        {{"Type16", withElementType(" Type=\"16\""), "Unknown element"},
-         {"TypeNotANumber", withElementType(" Type=\"line\""), "Type mismatch"},
-         {"TypeMissing", withElementType(""), "Type mismatch"},
-         {"DuplicatePage", "<Document><Pages><Page Key=\"P\"/><Page Key=\"p\"/></Pages></Document>", duplicate},
+        {{"Type16", withElementType(" Type=\"16\""), "Unknown element: " + inE + " at line 1, column 66"},
+         {"TypeNotANumber", withElementType(" Type=\"line\""),
+          "Type mismatch: attribute Type (\"line\") of " + inE + " at line 1, column 66"},
+         {"TypeMissing", withElementType(""), "Type mismatch: attribute Type (\"\") of " + inE + " at line 1, column 66"},
+         {"DuplicatePage", "<Document><Pages><Page Key=\"P\"/><Page Key=\"p\"/></Pages></Document>",
+          duplicate + ": page \"p\" at line 1, column 34"},
          {"DuplicateElement",
           "<Document><Pages><Page Key=\"P\"><Frames><Frame Key=\"F\"><Elements><Element Key=\"E\" Type=\"15\"/>"
           "<Element Key=\"e\" Type=\"15\"/></Elements></Frame></Frames></Page></Pages></Document>",
-          duplicate},
+          duplicate + ": element \"e\" in frame \"F\" on page \"P\" at line 1, column 94"},
          {"DuplicateNamedStyle", "<Document><NamedStyles><Style Key=\"A\"/><Style Key=\"a\"/></NamedStyles></Document>",
-          duplicate},
+          duplicate + ": style \"a\" at line 1, column 41"},
          {"NumberThatIsNone", "<Document><Pages><Page Key=\"P\"><PageSize>A4</PageSize></Page></Pages></Document>",
-          "Type mismatch"},
+          "Type mismatch: item PageSize (\"A4\") of page \"P\" at line 1, column 33"},
          {"OtherRoot", "<Report><Pages/></Report>", "Not a Kalder document: the root element is <Report>"},
-         {"DoesNotParse", "<Document>\n<Pages>\n</Document>", "Start-end tags mismatch at line 3, column 3"}},
+         {"DoesNotParse", "<Document>\n<Pages>\n</Document>", "Start-end tags mismatch at line 3, column 3"},
+         // Characters no document can hold, named where they stand.
+         {"NullReference", "<Document>\n <CurrentPage>a&#0;b</CurrentPage></Document>",
+          "the character reference &#0; names no character a document can hold at line 2, column 16"},
+         {"SurrogateReference", "<Document><CurrentPage>&#xD800;</CurrentPage></Document>",
+          "the character reference &#xD800; names no character a document can hold at line 1, column 24"},
+         {"ReferenceBeyondUnicode", "<Document><CurrentPage>&#1114112;</CurrentPage></Document>",
+          "the character reference &#1114112; names no character a document can hold at line 1, column 24"},
+         {"NotUtf8", "<Document><CurrentPage>\xE9t\xE9</CurrentPage></Document>",
+          "the byte 0xE9 is not UTF-8 at line 1, column 24"},
+         // Limits, at the bound and one past it.
+         {"NestedTooDeep", nested(limits::kXmlDepth + 1), "<x> is nested deeper than 100 levels at line 1, column 371"},
+         {"PageWiderThanTheLargestPage", page("<PageWidth>288001</PageWidth>"),
+          "Overflow: item PageWidth (\"288001\") beyond 288000 of page \"P\" at line 1, column 33"},
+         {"PositionBeyondTheLargest", element("<yPos>-16777217</yPos>", "3"),
+          "Overflow: item yPos (\"-16777217\") beyond 16777216 of " + inE + " at line 1, column 92"},
+         {"FontSizeBeyondTheLargest", page("<Style Key=\"S\"><FontSize>32761</FontSize></Style>"),
+          "Overflow: item FontSize (\"32761\") beyond 32760 of style \"S\" on page \"P\" at line 1, column 48"}},
         [&](const BadLoadRow& r) {
             Preview pv;
             EXPECT_THAT(errorOf([&] { pv.LoadXML(r.xml); }), IsError(-98, "Kalder", kCannotLoad + r.description));
         });
+    // At each limit the document loads.
+    for (const std::string& xml : {nested(limits::kXmlDepth), page("<PageWidth>288000</PageWidth>"),
+                                   element("<yPos>-16777216</yPos>", "3"), page("<Style Key=\"S\"><FontSize>32760</FontSize></Style>")}) {
+        Preview pv;
+        EXPECT_EQ(errorOf([&] { pv.LoadXML(xml); }), std::nullopt) << xml;
+    }
     Preview pv;
     pugi::xml_document empty;
     EXPECT_THAT(errorOf([&] { pv.LoadXML(empty); }), IsError(-98, "Kalder", kCannotLoad + "No document element"));
@@ -187,7 +228,7 @@ TEST(LoadXml, Type16StopsTheLoadAndKeepsWhatWasLoadedBefore) {
         "<CurrentX>5</CurrentX><CurrentPage>A</CurrentPage><CurrentFrame>F1</CurrentFrame></Document>");
     ASSERT_TRUE(PassesXmllint(file));
     Preview pv;
-    EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(file); }), IsError(-98, "Kalder", kCannotLoad + "Unknown element"));
+    EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(file); }), IsError(-98, "Kalder", kCannotLoad + file + ": Unknown element: element \"z\" in frame \"G2\" on page \"B\" at line 2, column 386"));
     // A frame key already on the page is skipped. The current page and frame are those being
     // loaded; the items after the pages are not read.
     EXPECT_EQ(pv.SaveXMLString(), savedDocument("StoppedAtType16"));
@@ -202,7 +243,7 @@ TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
     const cDocument* before = &pv.document();
     const std::string absent = dir.file("absent.xml"), broken = dir.file("broken.xml");
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(absent); }),
-                IsError(-98, "Kalder", kCannotLoad + absent + ": File was not found"));
+                IsError(-98, "Kalder", kCannotLoad + absent + ": No such file or directory"));
     writeFile(broken, "<?xml version=\"1.0\"?>\n<Document>\n  <Pages>\n</Document>\n");
     ASSERT_FALSE(PassesXmllint(broken));  // broken for a parser nobody here wrote too
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(broken); }),
@@ -215,6 +256,23 @@ TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
     EXPECT_TRUE(errorOf([&] { pv.LoadXML("<Report/>"); }));
     EXPECT_EQ(pv.GetAllStyles() + " " + std::to_string(pv.TotalPages()),
               "Normal/Heading1/Heading2/Heading3/Heading4/Heading5 0");
+}
+
+// Text holding control characters or bytes that are not UTF-8 is saved with U+FFFD in their
+// place, so that every XML reader takes the file; tab, line feed and other text stay.
+TEST(Files, SavedFilesHoldOnlyCharactersXmlAllows) {
+    ScratchDir dir;
+    Preview pv;
+    pv.AddPage(); pv.AddTextAt(std::string("a\x01\x1F\tb\xFF\r\n\xC3\xA9"), 0, 100, prALLeft, prASNone);
+    const std::string file = dir.file("controls.xml");
+    pv.SaveXML(file);
+    EXPECT_TRUE(PassesXmllint(file));
+    for (const std::string& saved : {readFile(file), pv.SaveXMLString()}) {
+        EXPECT_NE(saved.find("a\uFFFD\uFFFD\tb\uFFFD"), std::string::npos);
+        EXPECT_NE(saved.find("\n\u00E9</Text>"), std::string::npos);
+        Preview back;
+        back.LoadXML(saved);
+    }
 }
 
 TEST(Files, SaveReplacesAFileAndAFailedSaveLeavesWhatWasThere) {
