@@ -82,3 +82,12 @@ inline constexpr std::int32_t kFontSizeTwentieths = 1638 * 20;
 inline constexpr int kXmlDepth = 100;
 
 }  // namespace kalder::limits
+
+namespace kalder::limits {
+
+// Font names whose installed family is remembered for the process; names past this are looked
+// up again whenever they are met. A document uses a handful; the bound keeps a stream of
+// made-up names from growing the table without end.
+inline constexpr std::size_t kFontNames = 4096;
+
+}  // namespace kalder::limits

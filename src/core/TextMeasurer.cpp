@@ -7,6 +7,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/FontFamilies.h"
 #include "core/QtRuntime.h"
 
 namespace kalder {
@@ -88,7 +89,7 @@ const QPaintDevice& TextMeasurer::device() { return twipDevice(); }
 
 QFont TextMeasurer::font(const cStyle& style, double points) {
     ensureGuiApplication();
-    QFont f(QString::fromStdString(style.FontName));
+    QFont f(installedFamily(style.FontName));
     f.setPointSizeF(points > 0 ? points : 0.1);
     f.setBold(style.Bold);
     f.setItalic(style.Italic);

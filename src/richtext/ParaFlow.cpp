@@ -68,8 +68,8 @@ ParaFlowResult flowParagraph(std::string_view text, const cStyle& style, const P
     result.nextY = y;
     result.seen = lexer.seen();
     if (!lexer.pastEnd()) {
-        result.rest = continuationPrefix(state, style);
-        result.rest.append(text.substr(lexer.position()));
+        result.rest.prefix = continuationPrefix(state, style);
+        result.rest.from = lexer.position();
     }
     return result;
 }

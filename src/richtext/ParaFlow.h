@@ -29,10 +29,21 @@ struct ParaRect {
     std::int32_t Height = 0;
 };
 
+// What a pass left of its text: the continuation prefix, then the text from `from` on. Kept
+// apart rather than joined, so that a caller pouring a long text page by page need not copy
+// the whole remainder for every page.
+struct ParaRest {
+    std::string prefix;
+    std::size_t from = std::string_view::npos;  // npos: everything was placed
+
+    bool empty() const noexcept { return from == std::string_view::npos; }
+    std::string of(std::string_view text) const { return empty() ? std::string() : prefix + std::string(text.substr(from)); }
+};
+
 struct ParaFlowResult {
     cTextLines lines;
     std::int32_t nextY = 0;   // y below the last placed line (yPos when none was placed)
-    std::string rest;         // "" when everything was placed, else prefix + unplaced text
+    ParaRest rest;
     std::size_t seen = 0;     // bytes of the text the result depends on (a text cut there lays out alike)
 };
 

@@ -5,26 +5,10 @@
 #include "core/Twips.h"
 #include "document/CurrentFrame.h"
 #include "document/cDocument.h"
+#include "richtext/LineEnds.h"
 #include "richtext/cParaText.h"
 
 namespace kalder {
-
-namespace {
-// CR LF pairs become line breaks; a text without them is used as it is, uncopied.
-bool replaceLineEnds(const std::string& in, std::string& out) {
-    std::size_t at = in.find("\r\n");
-    if (at == std::string::npos) return false;
-    out.reserve(in.size() + in.size() / 8);
-    std::size_t from = 0;
-    for (; at != std::string::npos; at = in.find("\r\n", from)) {
-        out.append(in, from, at - from);
-        out += "<nl>";
-        from = at + 2;
-    }
-    out.append(in, from, std::string::npos);
-    return true;
-}
-}  // namespace
 
 std::string Preview::ParaText(std::string& sData, const Variant& vxPos, const Variant& vyPos, const Variant& vWidth,
                               const Variant& vHeight) {
@@ -40,7 +24,7 @@ std::string Preview::ParaText(std::string& sData, const Variant& vxPos, const Va
     std::string replaced;
     const std::string& text = replaceLineEnds(sData, replaced) ? replaced : sData;
     const PageNumbering pages{doc_.get(), doc_->currentPage().get()};
-    std::string rest = para->FlowParaText(frame->CurrentStyle, text, pages);
+    std::string rest = para->FlowParaText(frame->CurrentStyle, text, pages).of(text);
     doc_->CurrentY = para->NextY;
     // A rectangle too small for the first line places nothing: the caller gets the whole text
     // back behind the prefix like any rest, and ParaNextY still at the rectangle's top tells

@@ -22,7 +22,7 @@ std::int32_t sum(std::int32_t a, std::int32_t b) noexcept {
 
 cParaText::cParaText() : cElement(ekParaText) {}
 
-std::string cParaText::FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages) {
+ParaRest cParaText::FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages) {
     ParaFlowResult r = flowParagraph(text, style, {xPos, yPos, Width, Height}, AutoPara, pages);
     TextLines = std::move(r.lines);
     NextY = r.nextY;

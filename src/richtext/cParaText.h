@@ -18,6 +18,7 @@
 #include "core/cStyle.h"
 #include "document/cElement.h"
 #include "richtext/PageNumbering.h"
+#include "richtext/ParaFlow.h"
 #include "richtext/cTextLine.h"
 
 namespace kalder {
@@ -36,9 +37,9 @@ public:
     std::int32_t NextY = 0;   // frame y below the last placed line
 
     // Lays `text` out in the element's rectangle from `style`, keeps the lines, NextY and the
-    // text they came from; returns "" when all of it was placed, else the continuation prefix
-    // and the unplaced rest. `pages` gives "pg" tags their page.
-    std::string FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages = {});
+    // text they came from; returns what is left of `text` (nothing when all of it was placed).
+    // `pages` gives "pg" tags their page.
+    ParaRest FlowParaText(const cStyle& style, std::string_view text, const PageNumbering& pages = {});
 
     void Preview(const cFrame& frame, RenderContext& ctx) const override;
     // The text as written, tags included (the text file takes it; HTML leaves it out).

@@ -110,7 +110,7 @@ TEST(ParagraphLines, Layouts) {
         const std::int32_t height = row.height > 0 ? row.height : tall.lines[0].ThisLineBottom - 100 + row.height;
         const auto r = flow(row.markup, row.width, height, row.autoPara, 100);
         all += "== " + row.name + "\n" + linesText(r.lines) + "next " + std::to_string(r.nextY) +
-               (r.rest.empty() ? "" : " rest " + r.rest) + "\n";
+               (r.rest.empty() ? "" : " rest " + r.rest.of(row.markup)) + "\n";
     }
     EXPECT_EQ(all, golden("layouts.txt"));
 }
@@ -128,7 +128,7 @@ TEST(ParagraphContinuation, TwoRectanglesShowWhatOneTallRectangleShowsAndTheKept
         cParaText para;
         para.Width = 5200;
         para.Height = whole.lines[cut - 1].ThisLineBottom;
-        const std::string rest = para.FlowParaText(arial(), text);
+        const std::string rest = para.FlowParaText(arial(), text).of(text);
         ASSERT_EQ(para.TextLines.size(), cut);
         cTextLines both = para.TextLines;
         for (const auto& line : flow(rest, 5200).lines) both.push_back(line);
@@ -191,11 +191,7 @@ TEST(ParagraphRobustness, HostileMarkupEnds) {
                  {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}}) {
             const auto r = flowParagraph(text, arial(), rect, true, {});
             EXPECT_LE(r.lines.size(), text.size() + 1);
-            std::size_t k = 0;
-            while (k < r.rest.size() && !text.ends_with(r.rest.substr(k)) && r.rest[k] == '<' &&
-                   r.rest.find('>', k) != std::string::npos)
-                k = r.rest.find('>', k) + 1;
-            EXPECT_TRUE(text.ends_with(r.rest.substr(k))) << text.substr(0, 40) << " rest " << r.rest.substr(0, 200);
+            EXPECT_TRUE(r.rest.empty() || r.rest.from <= text.size()) << text.substr(0, 40);
         }
     }
 }
