@@ -75,6 +75,8 @@ using Rgb = std::array<std::int32_t, 3>;
 class Reader {
 public:
     explicit Reader(std::string_view in) : in_(in) { stack_.reserve(limits::kRtfGroupDepth); }
+    // The byte the reader stopped at: the one it read last.
+    std::size_t stoppedAt() const noexcept { return pos_ > 0 ? pos_ - 1 : 0; }
 
     ResultCode run();
     std::string result() const;
@@ -423,14 +425,25 @@ void Reader::tag(std::string_view name, std::int32_t value) {
 ReadResult readRtf(std::string_view bytes) {
     Reader reader(bytes);
     const ResultCode code = reader.run();
-    if (code != ResultCode::Success) return {code, {}};
+    if (code != ResultCode::Success) return {code, {}, reader.stoppedAt()};
     return {code, reader.result()};
 }
 
 std::string importRtfText(std::string_view bytes) {
     ReadResult r = readRtf(bytes);
     if (r.ok()) return std::move(r.markup);
-    return std::string(kParseErrorText) + std::to_string(static_cast<std::int32_t>(r.code));
+    std::string what;
+    switch (r.code) {
+        case ResultCode::UnknownKind: what = "a keyword the reader cannot handle"; break;
+        case ResultCode::GroupsTooDeep:
+            what = "groups nested more than " + std::to_string(limits::kRtfGroupDepth) + " deep";
+            break;
+        case ResultCode::UnmatchedClose: what = "a \"}\" that closes no group"; break;
+        case ResultCode::InvalidHexDigit: what = "a character other than a hexadecimal digit after \"\\'\""; break;
+        default: what = "the reader lost its place"; break;
+    }
+    return std::string(kParseErrorText) + std::to_string(static_cast<std::int32_t>(r.code)) + " (" + what +
+           ", at byte " + std::to_string(r.offset) + ")";
 }
 
 }  // namespace kalder::rtf

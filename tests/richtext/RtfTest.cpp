@@ -83,14 +83,14 @@ TEST(RtfImport, Markup) {
     EXPECT_EQ(count, 47);
     const std::string deepest(limits::kRtfGroupDepth, '{');
     EXPECT_EQ(rtf::importRtfText(deepest + "x" + std::string(limits::kRtfGroupDepth, '}') + "{y}"), "xy");  // freed
-    EXPECT_EQ(rtf::importRtfText(deepest + "{"), "Error parsing file:-4");
+    EXPECT_EQ(rtf::importRtfText(deepest + "{"), "Error parsing file:-4 (groups nested more than 100 deep, at byte 100)");
     EXPECT_EQ(rtf::importRtfText("{\\fonttbl{\\f0 " + std::string(10000, 'n') + ";}}x"),
               "<ff " + std::string(limits::kRtfFontNameBytes, 'n') + ">x");
     EXPECT_TRUE(rtf::readRtf("x}").markup.empty());
     EXPECT_EQ(rtf::importRtfText("\\" + std::string(1'000'000, 'a') + " x"), "x");
     EXPECT_EQ(rtf::importRtfText("\\li" + std::string(1'000'000, '9') + " x"), "<li 2147483647>x");
-    EXPECT_EQ(rtf::importRtfText(std::string(1'000'000, '{')), "Error parsing file:-4");
-    EXPECT_EQ(rtf::importRtfText(std::string(1'000'000, '}')), "Error parsing file:-5");
+    EXPECT_EQ(rtf::importRtfText(std::string(1'000'000, '{')), "Error parsing file:-4 (groups nested more than 100 deep, at byte 100)");
+    EXPECT_EQ(rtf::importRtfText(std::string(1'000'000, '}')), "Error parsing file:-5 (a \"}\" that closes no group, at byte 0)");
     // A long font name switched on and off many times: the markup grows with the input only.
     std::string input = "{\\fonttbl{\\f0 A;}{\\f1 " + std::string(100'000, 'n') + ";}}";
     for (int i = 0; i < 20'000; ++i) input += "{\\f1}";
@@ -127,7 +127,7 @@ TEST(RtfImport, SampleDocument) {
 TEST(RtfImportFile, ReadsTheFileInBinaryAndRaisesWhenItCannot) {
     ScratchDir dir;
     Preview pv;
-    EXPECT_EQ(pv.RtfImport(dir.write("bad.rtf", "{\\rtf1 x}}")), "Error parsing file:-5");
+    EXPECT_EQ(pv.RtfImport(dir.write("bad.rtf", "{\\rtf1 x}}")), "Error parsing file:-5 (a \"}\" that closes no group, at byte 9)");
     EXPECT_EQ(pv.RtfImport(dir.write("empty.rtf", "")), "");
     EXPECT_THAT(errorOf([&] { pv.RtfImport(""); }), IsError(-69, "Kalder", "The filename is missing"));
     EXPECT_THAT(errorOf([&] { pv.RtfImport(dir.file("none.rtf")); }),
@@ -190,7 +190,8 @@ TEST(ShowRtf, WhereItStartsAndWhereItStops) {
     EXPECT_THAT(wordsDrawn(tall), ElementsAre("small"));
     Preview bad;
     bad.ShowRTF(dir.write("bad.rtf", "{\\rtf1 text}}"));
-    EXPECT_THAT(wordsDrawn(bad), ElementsAre("Error", "parsing", "file:-5"));
+    EXPECT_THAT(wordsDrawn(bad), ElementsAre("Error", "parsing", "file:-5", "(a", "\"}\"", "that", "closes", "no", "group,",
+                                             "at", "byte", "12)"));
 }
 
 // RTF written by LibreOffice from golden/formatting.html and golden/layout.fodt (tab stops,
