@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/TemporaryFiles.h"
 #include "kalder/AutomationError.h"
 
 namespace kalder {
@@ -48,12 +49,14 @@ AtomicFile::AtomicFile(std::string target, std::string errorSource)
     int fd = createBeside(destination_, temp);
     if (fd < 0) fail(std::strerror(errno));
     temp_ = std::move(temp);
+    slot_ = temporary::record(temp_);
     if (exists) ::fchmod(fd, existing.st_mode & 07777);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         int e = errno;
         ::close(fd);
         std::remove(temp_.c_str());
+        temporary::forget(slot_);
         fail(std::strerror(e));
     }
 }
@@ -61,6 +64,7 @@ AtomicFile::AtomicFile(std::string target, std::string errorSource)
 AtomicFile::~AtomicFile() {
     if (file_) std::fclose(file_);
     if (!committed_ && !temp_.empty()) std::remove(temp_.c_str());
+    temporary::forget(slot_);
 }
 
 void AtomicFile::fail(const std::string& reason) {
@@ -82,6 +86,8 @@ void AtomicFile::commit() {
     if (!ok) fail(std::strerror(e ? e : errno));
     if (std::rename(temp_.c_str(), destination_.c_str()) != 0) fail(std::strerror(errno));
     committed_ = true;
+    temporary::forget(slot_);
+    slot_ = -1;
 }
 
 }  // namespace kalder

@@ -8,7 +8,8 @@
 // A symbolic link is written through (the file it names is replaced, the link stays); an
 // existing file keeps its permission bits; a target that exists and is no regular file (a
 // device, a pipe, a folder) is refused with "not a regular file". A hard link to the old
-// file keeps the old contents: the new file is a new inode.
+// file keeps the old contents: the new file is a new inode. The temporary file is recorded
+// for removeTemporaryFiles() (kalder/TemporaryFiles.h) while it exists.
 #pragma once
 
 #include <cstdio>
@@ -41,6 +42,7 @@ private:
     std::FILE* file_ = nullptr;
     std::size_t written_ = 0;
     bool committed_ = false;
+    int slot_ = -1;  // its place in the record a signal handler removes temporary files by
 };
 
 }  // namespace kalder
