@@ -103,7 +103,7 @@ void Preview::LoadXMLFromFile(const std::string& Filename) {
     // The text is read whole and kept while the document loads, so that a failure anywhere
     // can be given as a line of the file.
     std::ifstream in(Filename, std::ios::binary);
-    if (!in) cannotLoad(Filename + ": " + std::strerror(errno));
+    if (!in) cannotLoad(Filename + ": " + (errno == ENOENT ? "File was not found" : std::strerror(errno)));
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) cannotLoad(Filename + ": " + std::strerror(errno));
     loadText(doc_, text, Source{Filename + ": ", text});

@@ -243,7 +243,7 @@ TEST(Files, LoadFailuresRaiseMinus98AndLeaveTheDocumentAsItWasIfNothingParsed) {
     const cDocument* before = &pv.document();
     const std::string absent = dir.file("absent.xml"), broken = dir.file("broken.xml");
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(absent); }),
-                IsError(-98, "Kalder", kCannotLoad + absent + ": No such file or directory"));
+                IsError(-98, "Kalder", kCannotLoad + absent + ": File was not found"));
     writeFile(broken, "<?xml version=\"1.0\"?>\n<Document>\n  <Pages>\n</Document>\n");
     ASSERT_FALSE(PassesXmllint(broken));  // broken for a parser nobody here wrote too
     EXPECT_THAT(errorOf([&] { pv.LoadXMLFromFile(broken); }),

@@ -277,11 +277,12 @@ TEST(PageImages, FailuresRaiseAndLeaveNoLeftovers) {
     EXPECT_EQ(errorOf([&] { pv.ExportJPG(dir.file("p")); })->number(), 26001);
     EXPECT_TRUE(fs::is_regular_file(dir.path() / "p1.jpg"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
-    // A page far beyond any image is refused before its pixels are allocated.
+    // The largest page (200 inches square) is beyond any image: refused before its pixels are
+    // allocated.
     kalder::Preview huge;
-    huge.PageSize(kalder::prPSUserDefine), huge.PageWidth(10000000), huge.PageHeight(16838);
+    huge.PageSize(kalder::prPSUserDefine), huge.PageWidth(288000), huge.PageHeight(288000);
     EXPECT_THAT(errorOf([&] { huge.ExportBMP(dir.file("huge")); }),
-                IsError(7, "ExportBMP", "Page 1 would be an image of 666667 x 1123 pixels, beyond the limit of "
+                IsError(7, "ExportBMP", "Page 1 would be an image of 19200 x 19200 pixels, beyond the limit of "
                                         "268435456 pixels"));
 }
 
