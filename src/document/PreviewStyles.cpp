@@ -3,6 +3,9 @@
 // frame so that the change travels with the element stream.
 #include "kalder/Preview.h"
 
+#include <algorithm>
+
+#include "core/Limits.h"
 #include "core/Locale.h"
 #include "core/Twips.h"
 #include "document/cChangeStyle.h"
@@ -14,10 +17,14 @@ namespace {
 
 // A font size: a plain number (or a string without a unit) is points; a string with a unit
 // is a measure ("12 pt" -> 240, "0.5 in" -> 720).
+// Sizes beyond the largest font (1638 pt, as markup and RTF clamp theirs) are taken as it, so
+// that no font system or output is asked for an absurd size.
 float fontSizeTwips(const Variant& v) {
     float twips = CTwips(v);
     const bool hasUnit = v.isString() && trimBlanks(v.toString()).find(' ') != std::string_view::npos;
-    return hasUnit ? twips : static_cast<float>(twips * 20.0);
+    const double size = hasUnit ? twips : twips * 20.0;
+    constexpr double largest = limits::kFontSizeTwentieths;
+    return static_cast<float>(std::clamp(size, -largest, largest));
 }
 
 // Changes one field of the current frame's running style and records the change.

@@ -153,3 +153,19 @@ TEST(AttributeProperties, EachSetRecordsOneStyleChangeInTheCurrentFrame) {
 
 }  // namespace
 }  // namespace kalder
+
+namespace kalder {
+namespace {
+
+// Font sizes beyond the largest font (1638 pt) are taken as it.
+TEST(AttributeProperties, FontSizeBeyondTheLargestIsTakenAsIt) {
+    Preview pv;
+    pv.AddPage();
+    std::string sizes;
+    for (const Variant& size : {Variant(1638), Variant(1639), Variant(-1e30), Variant("2000 pt")})
+        pv.FontSize(size), sizes += formatNumber(pv.FontSize()) + " ";
+    EXPECT_EQ(sizes, withMark("1638 1638 -1638 1638 "));
+}
+
+}  // namespace
+}  // namespace kalder
