@@ -81,6 +81,10 @@ inline constexpr std::int32_t kFontSizeTwentieths = 1638 * 20;
 // (where every level is indented) quadratic and copying recursive.
 inline constexpr int kXmlDepth = 100;
 
+// Chains of references (a reference to a reference to ...) have no bound: a drawing follows a
+// chain without recursion and resolves each link once a page, and a chain that comes back on
+// itself draws nothing (graphics/cReference.cpp).
+
 }  // namespace kalder::limits
 
 namespace kalder::limits {
