@@ -12,6 +12,7 @@ demo: build
 test: build
 	scripts/cups.sh
 	QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+	scripts/sanitized_tests.sh
 
 bench: build
 	build/bench/kalder_bench

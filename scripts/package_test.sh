@@ -10,6 +10,9 @@ src=$(realpath "$(dirname "$0")/../tests/consumer")
 work=$(mktemp -d /tmp/kalder-package.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
+# The consumers are compiled like the library: a sanitized build's run-time comes with its
+# own compiler.
+cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 lib=$(find "$prefix" -name 'libkalder.so.*.*' | head -1)
@@ -28,11 +31,11 @@ run() {  # NAME PROGRAM: runs a consumer and checks its PDF
 }
 for how in prefix build; do
   where=$prefix; [ $how = build ] && where=$build
-  cmake -S "$src" -B "$work/$how" -G Ninja -DCMAKE_PREFIX_PATH="$where" -Dkalder_DIR="$([ $how = build ] && echo "$build")" \
+  cmake -S "$src" -B "$work/$how" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$where" -Dkalder_DIR="$([ $how = build ] && echo "$build")" \
     >/dev/null
   cmake --build "$work/$how" >/dev/null
   run "cmake-$how" "$work/$how/consumer"
 done
 pcdir=$(dirname "$(find "$prefix" -name kalder.pc)")
-g++ -std=c++20 "$src/main.cpp" -o "$work/pkgconfig" $(PKG_CONFIG_PATH=$pcdir pkg-config --cflags --libs kalder)
+"$cxx" -std=c++20 "$src/main.cpp" -o "$work/pkgconfig" $(PKG_CONFIG_PATH=$pcdir pkg-config --cflags --libs kalder)
 LD_LIBRARY_PATH=$(dirname "$lib") run pkg-config "$work/pkgconfig"

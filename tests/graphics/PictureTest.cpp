@@ -73,7 +73,7 @@ TEST(Pictures, FilesGiveTheirNaturalSizeAndTypeOrAClearError) {
               "Invalid picture: 20000 x 20000 pixels are more than a picture may have (67108864)"}}) {
         SCOPED_TRACE(file);
         const std::size_t before = pv.document().currentFrame()->Elements().Count();
-        EXPECT_THAT(errorOf([&] { pv.DrawPicture(file, prSTInternal, 0, 0); }), IsError(number, "DrawPicture", text));
+        EXPECT_THAT(errorOf([&, &file = file] { pv.DrawPicture(file, prSTInternal, 0, 0); }), IsError(number, "DrawPicture", text));
         EXPECT_EQ(pv.document().currentFrame()->Elements().Count(), before);
     }
 }
