@@ -8,12 +8,12 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 # Rows enough for the PDF to take a while to write.
 sqlite3 "$dir/rows.db" "CREATE TABLE t(n INTEGER, name TEXT);
-  WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 250000)
+  WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 150000)
   INSERT INTO t SELECT n, 'row ' || n FROM c;"
 for signal in INT TERM HUP; do
   QT_QPA_PLATFORM=offscreen "$tool" report "$dir/rows.db" "SELECT * FROM t" "$dir/out.pdf" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 600); do
+  for _ in $(seq 2400); do
     temps=$(find "$dir" -name 'out.pdf.kalder-*')
     [ -n "$temps" ] && break
     sleep 0.05
