@@ -20,8 +20,11 @@ int main(int argc, char** argv) {
         if (std::filesystem::is_directory(argv[i])) {
             for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
                 if (entry.is_regular_file()) inputs.push_back(entry.path());
-        } else {
+        } else if (std::filesystem::is_regular_file(argv[i])) {
             inputs.emplace_back(argv[i]);
+        } else {
+            std::fprintf(stderr, "%s: no such file or folder\n", argv[i]);
+            return 1;
         }
     }
     std::sort(inputs.begin(), inputs.end());
