@@ -8,15 +8,11 @@
 // Seeds: fuzz/corpus/structure/.
 #include <QImage>
 #include <filesystem>
-#include <qpdf/Pl_Discard.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "PdfCheck.h"
 #include "document/cDocument.h"
 #include "export/PageImages.h"
 #include "kalder/Preview.h"
@@ -223,32 +219,6 @@ bool rtfBalanced(const std::string& rtf) {
     return depth == 0;
 }
 
-// What `qpdf --check` does: parse without recovery, read every page's content, decode every
-// stream while writing the file to nowhere; any warning fails.
-void checkPdf(const std::string& file, std::int32_t pages) {
-    try {
-        QPDF pdf;
-        pdf.setAttemptRecovery(false);
-        pdf.setSuppressWarnings(true);
-        pdf.processFile(file.c_str());
-        std::vector<QPDFPageObjectHelper> all = QPDFPageDocumentHelper(pdf).getAllPages();
-        check(all.size() == static_cast<std::size_t>(pages), "the PDF has one page per document page");
-        for (QPDFPageObjectHelper& page : all) {
-            Pl_Discard discard;
-            page.pipeContents(&discard);
-        }
-        QPDFWriter writer(pdf);
-        Pl_Discard discard;
-        writer.setOutputPipeline(&discard);
-        writer.setDecodeLevel(qpdf_dl_all);
-        writer.write();
-        check(!pdf.anyWarnings(), "libqpdf reads the PDF without warnings");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "qpdf: %s\n", e.what());
-        check(false, "libqpdf reads the PDF");
-    }
-}
-
 template <class F>
 void tolerate(F f) {
     try {
@@ -278,7 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string pdf = (dir / "d.pdf").string();
     bool wrote = false;
     tolerate([&] { p.ExportPDF(pdf), wrote = true; });
-    if (wrote) checkPdf(pdf, pages);
+    if (wrote) kalder::fuzz::checkPdf(pdf, pages);
 
     wrote = false;
     tolerate([&] { p.ExportRTF((dir / "d.rtf").string()), wrote = true; });
