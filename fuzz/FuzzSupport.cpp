@@ -7,6 +7,10 @@
 
 #include "core/QtRuntime.h"
 
+// Fontconfig keeps what it learns about each font family asked for (documents name any family)
+// for the life of the process; that is a cache, not a leak of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 namespace kalder::fuzz {
 
 void startQt() {
