@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kalder::Variant v;
     const std::uint8_t kind = in.byte();
     if (kind == 0xFF) {
-        const std::uint64_t bits = static_cast<std::uint64_t>(in.word()) << 32 | in.word();
+        const std::uint64_t high = in.word();
+        const std::uint64_t bits = high << 32 | in.word();
         double d;
         std::memcpy(&d, &bits, sizeof d);
         v = kalder::Variant(d);

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -42,6 +44,11 @@ const char* const kStyles[] = {"Normal", "Heading1", "Heading5", "s1", "s2", "no
 const char* const kStyleProps[] = {"fontname",  "fontsize",  "fontbold",  "rotation", "forecolor", "linewidth",
                                    "fillstyle", "fillcolor", "leading",   "val",      "pagesize",  "bogus"};
 
+// Calls `f` with arguments read from the bytes in the order written. A call's arguments are
+// evaluated in an order each compiler picks, a braced list's left to right; the replay (gcc)
+// must read an input as the fuzzer (clang) did.
+#define IN_ORDER(f, ...) std::apply([&](auto&&... a) { f(std::forward<decltype(a)>(a)...); }, std::tuple{__VA_ARGS__})
+
 template <class T, std::size_t N>
 T pick(Bytes& in, T (&table)[N]) { return table[in.below(N)]; }
 
@@ -64,7 +71,11 @@ std::int32_t number(Bytes& in) {
 Variant measure(Bytes& in) {
     switch (in.below(8)) {
         case 0: return Variant::missing();
-        case 1: return Variant(std::to_string(in.below(300)) + "." + std::to_string(in.below(10)) + " " + pick(in, kUnits));
+        case 1: {
+            const std::string whole = std::to_string(in.below(300));
+            const std::string tenths = std::to_string(in.below(10));
+            return Variant(whole + "." + tenths + " " + pick(in, kUnits));
+        }
         case 2: return Variant(static_cast<float>(number(in)) / 7.0F);
         default: return Variant(number(in));
     }
@@ -74,65 +85,66 @@ void call(kalder::Preview& p, Bytes& in) {
     const bool roomForPage = p.TotalPages() < kMaxPages;
     switch (in.below(34)) {
         case 0:
-            if (roomForPage) p.AddPage(measure(in), measure(in), measure(in), measure(in), measure(in), measure(in),
+            if (roomForPage) IN_ORDER(p.AddPage, measure(in), measure(in), measure(in), measure(in), measure(in), measure(in),
                                        static_cast<std::int32_t>(in.below(44)));
             break;
         case 1:
-            if (roomForPage) p.AddPageTemplate(in.flag() ? "" : "Page " + std::to_string(in.below(4)));
+            if (roomForPage) IN_ORDER(p.AddPageTemplate, in.flag() ? "" : "Page " + std::to_string(in.below(4)));
             break;
-        case 2: p.AddFrame(pick(in, kFrames), measure(in), measure(in), measure(in), measure(in)); break;
+        case 2: IN_ORDER(p.AddFrame, pick(in, kFrames), measure(in), measure(in), measure(in), measure(in)); break;
         case 3: p.CurrentFrame(pick(in, kFrames)); break;
         case 4: p.CurrentPage("Page " + std::to_string(1 + in.below(kMaxPages))); break;
         case 5: {
             const std::int32_t step = static_cast<std::int32_t>(in.below(6));
             if (roomForPage || step < kalder::prASPage)
-                p.AddTextAt(text(in, 6), measure(in), measure(in), static_cast<std::int32_t>(in.below(5)), step);
+                IN_ORDER(p.AddTextAt, text(in, 6), measure(in), measure(in), static_cast<std::int32_t>(in.below(5)), step);
             break;
         }
         case 6: {
             std::string markup = text(in, 24);
-            p.ParaText(markup, measure(in), measure(in), measure(in), measure(in));
+            const Variant x = measure(in), y = measure(in), width = measure(in), height = measure(in);
+            p.ParaText(markup, x, y, width, height);
             break;
         }
-        case 7: p.AddPageNumberAt(text(in, 3), measure(in), measure(in), in.flag(), static_cast<std::int32_t>(in.below(4))); break;
+        case 7: IN_ORDER(p.AddPageNumberAt, text(in, 3), measure(in), measure(in), in.flag(), static_cast<std::int32_t>(in.below(4))); break;
         case 8:
-            p.AddReference("Page " + std::to_string(1 + in.below(3)), pick(in, kFrames),
+            IN_ORDER(p.AddReference, "Page " + std::to_string(1 + in.below(3)), pick(in, kFrames),
                            "El " + std::to_string(1 + in.below(8)));
             break;
-        case 9: p.DrawLine(measure(in), measure(in), measure(in), measure(in), static_cast<std::int32_t>(in.below(3))); break;
-        case 10: p.DrawCircle(measure(in), measure(in), measure(in)); break;
+        case 9: IN_ORDER(p.DrawLine, measure(in), measure(in), measure(in), measure(in), static_cast<std::int32_t>(in.below(3))); break;
+        case 10: IN_ORDER(p.DrawCircle, measure(in), measure(in), measure(in)); break;
         case 11:
-            p.DrawArc(measure(in), measure(in), measure(in), static_cast<float>(number(in)) / 1000.0F,
+            IN_ORDER(p.DrawArc, measure(in), measure(in), measure(in), static_cast<float>(number(in)) / 1000.0F,
                       static_cast<float>(number(in)) / 1000.0F, static_cast<float>(in.below(400)) / 100.0F);
             break;
-        case 12: p.DrawEllipse(measure(in), measure(in), measure(in), measure(in)); break;
-        case 13: p.DrawRoundRect(measure(in), measure(in), measure(in), measure(in), measure(in)); break;
+        case 12: IN_ORDER(p.DrawEllipse, measure(in), measure(in), measure(in), measure(in)); break;
+        case 13: IN_ORDER(p.DrawRoundRect, measure(in), measure(in), measure(in), measure(in), measure(in)); break;
         case 14: {
             std::vector<kalder::POLYVERT> points(in.below(8));
             for (auto& v : points) v = {number(in), number(in)};
             p.DrawPolygon(points);
             break;
         }
-        case 15: p.DrawPSet(measure(in), measure(in)); break;
+        case 15: IN_ORDER(p.DrawPSet, measure(in), measure(in)); break;
         case 16: {
             const char* const ids[] = {"box", "radio", "checkbox", "X"};
-            p.DrawSymbol(in.flag() ? "internal" : pick(in, kFonts), pick(in, ids), Variant(in.flag()), measure(in),
+            IN_ORDER(p.DrawSymbol, in.flag() ? "internal" : pick(in, kFonts), pick(in, ids), Variant(in.flag()), measure(in),
                          measure(in), measure(in));
             break;
         }
         case 17:
-            p.DrawArrow(static_cast<std::int32_t>(in.below(3)), measure(in), static_cast<std::int32_t>(in.below(3)),
+            IN_ORDER(p.DrawArrow, static_cast<std::int32_t>(in.below(3)), measure(in), static_cast<std::int32_t>(in.below(3)),
                         measure(in), measure(in), measure(in), measure(in), measure(in));
             break;
         case 18:
-            p.AddBarCode(text(in, 8), static_cast<std::int32_t>(in.below(11)), measure(in), measure(in), measure(in),
+            IN_ORDER(p.AddBarCode, text(in, 8), static_cast<std::int32_t>(in.below(11)), measure(in), measure(in), measure(in),
                          measure(in), in.flag(), static_cast<std::int32_t>(in.below(5)));
             break;
         case 19:
-            p.AddStyle(pick(in, kStyles), Variant(pick(in, kFonts)), measure(in), Variant(in.flag()), Variant(in.flag()),
+            IN_ORDER(p.AddStyle, pick(in, kStyles), Variant(pick(in, kFonts)), measure(in), Variant(in.flag()), Variant(in.flag()),
                        Variant(in.flag()), Variant(number(in)), Variant(number(in)));
             break;
-        case 20: p.ModifyStyle(pick(in, kStyles), pick(in, kStyleProps), measure(in)); break;
+        case 20: IN_ORDER(p.ModifyStyle, pick(in, kStyles), pick(in, kStyleProps), measure(in)); break;
         case 21: p.ApplyStyle(pick(in, kStyles)); break;
         case 22: p.FontName(pick(in, kFonts)); break;
         case 23: p.FontSize(measure(in)); break;
@@ -152,7 +164,7 @@ void call(kalder::Preview& p, Bytes& in) {
                 case 1: p.FillStyle(static_cast<std::int32_t>(in.below(9))); break;
                 case 2: p.LineColor(number(in)); break;
                 case 3: p.LineType(static_cast<std::int32_t>(in.below(7))); break;
-                case 4: p.DrawWidth(in.flag() ? number(in) : static_cast<std::int32_t>(in.below(60))); break;
+                case 4: IN_ORDER(p.DrawWidth, in.flag() ? number(in) : static_cast<std::int32_t>(in.below(60))); break;
                 default: p.TextRotation(number(in)); break;
             }
             break;
@@ -160,7 +172,7 @@ void call(kalder::Preview& p, Bytes& in) {
             p.LeadingType(static_cast<std::int32_t>(in.below(4)));
             p.LeadingVal(static_cast<double>(number(in)) / 100.0);
             break;
-        case 27: p.Watermark(text(in, 4), number(in), pick(in, kFonts), in.flag(), in.flag()); break;
+        case 27: IN_ORDER(p.Watermark, text(in, 4), number(in), pick(in, kFonts), in.flag(), in.flag()); break;
         case 28: p.PageNumberType(static_cast<std::int32_t>(in.below(3))); break;
         case 29:
             switch (in.below(4)) {
@@ -194,12 +206,12 @@ void call(kalder::Preview& p, Bytes& in) {
             break;
         case 32:
             switch (in.below(3)) {
-                case 0: p.DeletePage(1 + static_cast<std::int32_t>(in.below(kMaxPages)), in.flag() ? -1 : 2); break;
+                case 0: IN_ORDER(p.DeletePage, 1 + static_cast<std::int32_t>(in.below(kMaxPages)), in.flag() ? -1 : 2); break;
                 case 1: p.ClearPage(1 + static_cast<std::int32_t>(in.below(kMaxPages))); break;
                 default: p.ClearFrame(); break;
             }
             break;
-        default: p.DocInfoSet(in.flag() ? "Title" : "Author", text(in, 4)); break;
+        default: IN_ORDER(p.DocInfoSet, in.flag() ? "Title" : "Author", text(in, 4)); break;
     }
 }
 
