@@ -27,9 +27,44 @@ private:
     throw AutomationError(-98, "Kalder", "Can not load the XML file : " + why);
 }
 
+// Well-formed UTF-8: no stray or missing continuation byte, no overlong form, no surrogate,
+// nothing beyond U+10FFFF.
+bool isUtf8(const char* s) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s);
+    while (*p) {
+        const unsigned c = *p++;
+        if (c < 0x80) continue;
+        const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+        if (more < 0) return false;
+        // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+        const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (*p < lo || *p > hi) return false;
+        for (int k = 0; k < more; ++k, ++p)
+            if ((*p & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+// pugixml keeps the bytes it reads as they are; a document that is not UTF-8 is no XML
+// document, and what was loaded from it would be saved as none either.
+void requireUtf8(const pugi::xml_document& dom) {
+    const pugi::xml_node bad = dom.find_node([](pugi::xml_node n) {
+        if (!isUtf8(n.name()) || !isUtf8(n.value())) return true;
+        for (pugi::xml_attribute a : n.attributes())
+            if (!isUtf8(a.name()) || !isUtf8(a.value())) return true;
+        return false;
+    });
+    if (!bad) return;
+    const std::ptrdiff_t at = bad.offset_debug();
+    cannotLoad("text that is not UTF-8" + (at >= 0 ? " at offset " + std::to_string(at) : std::string()));
+}
+
 // Loads into a new document that replaces the current one whether or not the load completes,
-// so that what was read before a failure stays loaded, as documented.
+// so that what was read before a failure stays loaded, as documented. A document that is not
+// UTF-8 is refused before anything is replaced.
 void loadInto(std::unique_ptr<cDocument>& doc, const pugi::xml_document& dom) {
+    requireUtf8(dom);
     auto fresh = std::make_unique<cDocument>();
     try {
         loadDocumentXml(*fresh, dom.document_element());

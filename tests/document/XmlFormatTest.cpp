@@ -162,7 +162,9 @@ TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
          {"NumberThatIsNone", "<Document><Pages><Page Key=\"P\"><PageSize>A4</PageSize></Page></Pages></Document>",
           "Type mismatch"},
          {"OtherRoot", "<Report><Pages/></Report>", "Not a Kalder document: the root element is <Report>"},
-         {"DoesNotParse", "<Document>\n<Pages>\n</Document>", "Start-end tags mismatch at line 3, column 3"}},
+         {"DoesNotParse", "<Document>\n<Pages>\n</Document>", "Start-end tags mismatch at line 3, column 3"},
+         {"NotUtf8", "<Document><Pages><Page Key=\"\xC0\xAF\"/></Pages></Document>",
+          "text that is not UTF-8 at offset 18"}},
         [&](const BadLoadRow& r) {
             Preview pv;
             EXPECT_THAT(errorOf([&] { pv.LoadXML(r.xml); }), IsError(-98, "Kalder", kCannotLoad + r.description));
