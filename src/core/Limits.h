@@ -62,11 +62,6 @@ inline constexpr std::size_t kPdfEmbeddedFonts = 64;
 
 namespace kalder::limits {
 
-// Largest magnitude of a position, size or angle a document file gives (16,777,216: in twips
-// about 11,650 inches). A larger value is refused when the file is loaded, with its item and
-// element named; sums of a position, a size and the page margins then stay inside 32 bits.
-inline constexpr std::int32_t kItemMagnitude = 1 << 24;
-
 // Largest page width or height in twips: 200 inches, the largest page PDF readers show
 // (PDF's own limit of 14,400 units). Refused beyond, on load and from PageWidth/PageHeight,
 // before anything is laid out on such a page.

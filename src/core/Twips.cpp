@@ -54,7 +54,13 @@ float toSingleChecked(double product) {
 }  // namespace
 
 float CTwips(const Variant& value) {
-    if (!value.isString()) return value.toSingle();
+    if (!value.isString()) {
+        // A NaN (or a single infinity) passes through the Variant's conversion, but no position
+        // or size can be one: every caller goes on to round the measure or hand it to fonts.
+        const float twips = value.toSingle();
+        if (!std::isfinite(twips)) raiseStandard(err::Overflow, "CTwips");
+        return twips;
+    }
 
     const std::string& original = value.toString();
     const std::string_view trimmed = trimBlanks(original);

@@ -8,20 +8,10 @@ namespace kalder {
 
 std::optional<double> itemMagnitude(std::string_view name) {
     using namespace limits;
+    // Only what the builder itself keeps within these bounds, so that every document it saves
+    // loads again; positions and sizes may be anything 32 bits hold (layout and writers add
+    // them in wider numbers).
     static const std::unordered_map<std::string_view, double> bounds = {
-        // Positions and sizes in twips.
-        {"xPos", kItemMagnitude}, {"yPos", kItemMagnitude}, {"Width", kItemMagnitude}, {"Height", kItemMagnitude},
-        {"X1", kItemMagnitude}, {"X2", kItemMagnitude}, {"Y1", kItemMagnitude}, {"Y2", kItemMagnitude},
-        {"Radius", kItemMagnitude}, {"XRad", kItemMagnitude}, {"YRad", kItemMagnitude},
-        {"BarHeight", kItemMagnitude}, {"BarWidth", kItemMagnitude}, {"Size", kItemMagnitude},
-        {"ArrowSizeStart", kItemMagnitude}, {"ArrowSizeEnd", kItemMagnitude}, {"LineWidth", kItemMagnitude},
-        {"LeadingVal", kItemMagnitude}, {"CurrentX", kItemMagnitude}, {"CurrentY", kItemMagnitude},
-        {"PageMarginLeft", kItemMagnitude}, {"PageMarginTop", kItemMagnitude},
-        {"PageMarginRight", kItemMagnitude}, {"PageMarginBottom", kItemMagnitude},
-        {"PageHeaderSize", kItemMagnitude}, {"PageFooterSize", kItemMagnitude},
-        // Angles.
-        {"Rotation", kItemMagnitude}, {"TextRotation", kItemMagnitude},
-        // Pages and fonts.
         {"PageWidth", kPageTwips}, {"PageHeight", kPageTwips}, {"FontSize", kFontSizeTwentieths},
     };
     if (auto it = bounds.find(name); it != bounds.end()) return it->second;

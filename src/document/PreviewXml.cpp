@@ -33,6 +33,41 @@ private:
     throw AutomationError(-98, "Kalder", "Can not load the XML file : " + why);
 }
 
+// Well-formed UTF-8: no stray or missing continuation byte, no overlong form, no surrogate,
+// nothing beyond U+10FFFF.
+bool isUtf8(const char* s) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s);
+    while (*p) {
+        const unsigned c = *p++;
+        if (c < 0x80) continue;
+        const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+        if (more < 0) return false;
+        // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+        const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (*p < lo || *p > hi) return false;
+        for (int k = 0; k < more; ++k, ++p)
+            if ((*p & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+// pugixml keeps the bytes it reads as they are; a document that is not UTF-8 is no XML
+// document, and what was loaded from it would be saved as none either.
+// A DOM handed over by the host was parsed elsewhere: its text is checked here (a document
+// loaded from text is checked before it is parsed).
+void requireUtf8(const pugi::xml_document& dom) {
+    const pugi::xml_node bad = dom.find_node([](pugi::xml_node n) {
+        if (!isUtf8(n.name()) || !isUtf8(n.value())) return true;
+        for (pugi::xml_attribute a : n.attributes())
+            if (!isUtf8(a.name()) || !isUtf8(a.value())) return true;
+        return false;
+    });
+    if (!bad) return;
+    const std::ptrdiff_t at = bad.offset_debug();
+    cannotLoad("text that is not UTF-8" + (at >= 0 ? " at offset " + std::to_string(at) : std::string()));
+}
+
 // Where a document's text came from, for messages: "<file>: " or nothing, and the text itself
 // when there is one, so that a failure can be placed by line and column.
 struct Source {
@@ -90,7 +125,10 @@ void Preview::SaveXML(const std::string& Filename) const {
 
 std::string Preview::SaveXMLString() const { return documentXmlString(*doc_); }
 
-void Preview::LoadXML(const pugi::xml_document& xml) { loadInto(doc_, xml, Source{}); }
+void Preview::LoadXML(const pugi::xml_document& xml) {
+    requireUtf8(xml);
+    loadInto(doc_, xml, Source{});
+}
 
 void Preview::LoadXML(const std::string& xml) { loadText(doc_, xml, Source{"", xml}); }
 

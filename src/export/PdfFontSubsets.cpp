@@ -139,6 +139,9 @@ FontSubsets::FontSubsets(FontTableFilter filter) : filter_(std::move(filter)) {}
 FontSubsets::~FontSubsets() = default;
 
 int FontSubsets::fontFor(const QRawFont& raw) {
+    // Qt lays out a character that no installed font has in its box engine: that one has no
+    // family (Qt crashes when asked for its name) and no tables, so nothing can be embedded.
+    if (!raw.isValid() || raw.fontTable("head").isEmpty()) return 0;
     const std::string key = (raw.familyName() + '\n' + raw.styleName() + '\n' + QString::number(raw.weight()) + '\n' +
                              QString::number(static_cast<int>(raw.style())))
                                 .toStdString();

@@ -476,17 +476,25 @@ void PdfWriter::hatch(const Fill& fill, std::int32_t left, std::int32_t top, std
         point(static_cast<std::int32_t>(ax), static_cast<std::int32_t>(ay)), content_ += "m ";
         point(static_cast<std::int32_t>(bx), static_cast<std::int32_t>(by)), content_ += "l\r\n";
     };
-    const std::int64_t h = static_cast<std::int64_t>(bottom) - top;
+    // Only the page shows: the box is cut to the page (and a step around it) by whole steps,
+    // so the lines keep their places. A box far larger than the page, a circle with a radius
+    // of a billion twips, would otherwise take billions of lines.
+    auto towards = [](std::int64_t edge, std::int64_t limit) { return edge + (limit - edge) / kStep * kStep; };
+    const std::int64_t x0 = left < -kStep ? towards(left, -kStep) : left;
+    const std::int64_t y0 = top < -kStep ? towards(top, -kStep) : top;
+    const std::int64_t x1 = right > lastWidth_ + kStep ? towards(right, lastWidth_ + kStep) : right;
+    const std::int64_t y1 = bottom > pageHeight_ + kStep ? towards(bottom, pageHeight_ + kStep) : bottom;
+    const std::int64_t h = y1 - y0;
     if (across)
-        for (std::int64_t v = top - top % kStep; v <= bottom; v += kStep) segment(left, v, right, v);
+        for (std::int64_t v = y0 - y0 % kStep; v <= y1; v += kStep) segment(x0, v, x1, v);
     if (down)
-        for (std::int64_t v = left - left % kStep; v <= right; v += kStep) segment(v, top, v, bottom);
+        for (std::int64_t v = x0 - x0 % kStep; v <= x1; v += kStep) segment(v, y0, v, y1);
     // Diagonals at 45 degrees, one every kStep along the top edge, starting far enough left
     // (or right) to cover the box.
     if (rising)
-        for (std::int64_t v = left - left % kStep; v <= right + h; v += kStep) segment(v, top, v - h, bottom);
+        for (std::int64_t v = x0 - x0 % kStep; v <= x1 + h; v += kStep) segment(v, y0, v - h, y1);
     if (falling)
-        for (std::int64_t v = left - h - (left - h) % kStep; v <= right; v += kStep) segment(v, top, v + h, bottom);
+        for (std::int64_t v = x0 - h - (x0 - h) % kStep; v <= x1; v += kStep) segment(v, y0, v + h, y1);
     content_ += "S\r\nQ\r\n";
     restore(before);
 }

@@ -66,7 +66,10 @@ ParaFlowResult flowParagraph(std::string_view text, const cStyle& style, const P
         state = stateAtLineStart;
     }
     result.nextY = y;
+    // The lexer peeks one byte past what it reads, which may be the first byte of a character:
+    // the kept text ends after that character, never inside it.
     result.seen = lexer.seen();
+    while (result.seen < text.size() && (static_cast<unsigned char>(text[result.seen]) & 0xC0) == 0x80) ++result.seen;
     if (!lexer.pastEnd()) {
         result.rest.prefix = continuationPrefix(state, style);
         result.rest.from = lexer.position();

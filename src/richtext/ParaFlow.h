@@ -44,7 +44,8 @@ struct ParaFlowResult {
     cTextLines lines;
     std::int32_t nextY = 0;   // y below the last placed line (yPos when none was placed)
     ParaRest rest;
-    std::size_t seen = 0;     // bytes of the text the result depends on (a text cut there lays out alike)
+    std::size_t seen = 0;     // bytes of the text the result depends on (a text cut there lays out alike),
+                              // ending on a character boundary
 };
 
 ParaFlowResult flowParagraph(std::string_view text, const cStyle& style, const ParaRect& rect, bool autoPara,

@@ -8,8 +8,8 @@
 // "inside" frame. ParaText turns the CR LF the reader writes after each paragraph end into a
 // second line break, so paragraphs stand apart by an empty line in place of the paragraph
 // spacing RTF files carry. A line that does not fit even an empty "inside" frame can never be
-// placed; the layout stops there instead of adding pages without end. The current position
-// ends below the last placed line.
+// placed; the layout stops there instead of adding pages without end, and an "inside" frame
+// without height adds no page at all. The current position ends below the last placed line.
 //
 // Kept apart from RtfImport because it needs the paragraph element, which RtfImport does not.
 #include "kalder/Preview.h"
@@ -88,8 +88,8 @@ void Preview::ShowRTF(const std::string& RTFFile) {
             if (pouring.done()) return;
             // Nothing placed at the top of an empty frame: the next page would fare no better.
             if (y == 0 && para->NextY <= 0) return;
-        } else if (added) {
-            return;  // a new page without room: every further page would be the same
+        } else if (added || y == 0) {
+            return;  // a frame without room: every further page would be the same
         }
         AddPage(PageMarginLeft(), PageMarginRight(), PageMarginTop(), PageMarginBottom(), PageHeaderSize(),
                 PageFooterSize(), PageSize());

@@ -190,12 +190,14 @@ TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
           "the character reference &#1114112; names no character a document can hold at line 1, column 24"},
          {"NotUtf8", "<Document><CurrentPage>\xE9t\xE9</CurrentPage></Document>",
           "the byte 0xE9 is not UTF-8 at line 1, column 24"},
+         {"OverlongUtf8", "<Document><Pages><Page Key=\"\xC0\xAF\"/></Pages></Document>",
+          "the byte 0xC0 is not UTF-8 at line 1, column 29"},
          // Limits, at the bound and one past it.
          {"NestedTooDeep", nested(limits::kXmlDepth + 1), "<x> is nested deeper than 100 levels at line 1, column 371"},
          {"PageWiderThanTheLargestPage", page("<PageWidth>288001</PageWidth>"),
           "Overflow: item PageWidth (\"288001\") beyond 288000 of page \"P\" at line 1, column 33"},
-         {"PositionBeyondTheLargest", element("<yPos>-16777217</yPos>", "3"),
-          "Overflow: item yPos (\"-16777217\") beyond 16777216 of " + inE + " at line 1, column 92"},
+         {"PositionBeyondALong", element("<yPos>-2147483649</yPos>", "3"),
+          "Overflow: item yPos (\"-2147483649\") of " + inE + " at line 1, column 92"},
          {"FontSizeBeyondTheLargest", page("<Style Key=\"S\"><FontSize>32761</FontSize></Style>"),
           "Overflow: item FontSize (\"32761\") beyond 32760 of style \"S\" on page \"P\" at line 1, column 48"}},
         [&](const BadLoadRow& r) {
@@ -204,7 +206,7 @@ TEST(LoadXml, AFailureRaisesMinus98WithTheFailureThatStoppedIt) {
         });
     // At each limit the document loads.
     for (const std::string& xml : {nested(limits::kXmlDepth), page("<PageWidth>288000</PageWidth>"),
-                                   element("<yPos>-16777216</yPos>", "3"), page("<Style Key=\"S\"><FontSize>32760</FontSize></Style>")}) {
+                                   element("<yPos>-2147483648</yPos>", "3"), page("<Style Key=\"S\"><FontSize>32760</FontSize></Style>")}) {
         Preview pv;
         EXPECT_EQ(errorOf([&] { pv.LoadXML(xml); }), std::nullopt) << xml;
     }
