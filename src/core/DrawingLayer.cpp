@@ -1,5 +1,7 @@
 #include "core/DrawingLayer.h"
 
+#include <climits>
+
 #include <cmath>
 
 #include "kalder/AutomationError.h"
@@ -166,7 +168,11 @@ void DrawingLayer::PutRotatedText(const std::string& text, std::int32_t x, std::
     // -MulDiv(points, LOGPIXELSY, 72): a character height in device pixels.
     font.height = -static_cast<std::int32_t>(std::lround(points * t.LogPixelsY() / 72.0));
     font.points = points;
-    font.escapement = style.TextRotation * 10;  // degrees -> tenths of a degree
+    // Degrees -> tenths of a degree; a rotation whose tenths 32 bits cannot hold is first taken
+    // modulo a full turn, which draws the same.
+    const std::int64_t tenths = std::int64_t{style.TextRotation} * 10;
+    font.escapement = tenths >= INT32_MIN && tenths <= INT32_MAX ? static_cast<std::int32_t>(tenths)
+                                                                 : style.TextRotation % 360 * 10;
     font.bold = style.Bold;
     font.italic = style.Italic;
     font.underline = style.Underline;

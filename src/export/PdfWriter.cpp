@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QString>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -388,9 +389,9 @@ const OutputRules& PdfWriter::rules() const {
     return pdf;
 }
 
-void PdfWriter::x(std::int32_t twips) { appendTwips(content_, twips); }
-void PdfWriter::y(std::int32_t twips) { appendTwips(content_, static_cast<std::int64_t>(pageHeight_) - twips); }
-void PdfWriter::point(std::int32_t px, std::int32_t py) { x(px), content_ += ' ', y(py), content_ += ' '; }
+void PdfWriter::x(std::int64_t twips) { appendTwips(content_, twips); }
+void PdfWriter::y(std::int64_t twips) { appendTwips(content_, pageHeight_ - twips); }
+void PdfWriter::point(std::int64_t px, std::int64_t py) { x(px), content_ += ' ', y(py), content_ += ' '; }
 
 void PdfWriter::color(std::int32_t c, bool stroke) {
     if (c > 0 || c < -255) {
@@ -448,9 +449,10 @@ void PdfWriter::rectanglePath(std::int32_t x1, std::int32_t y1, std::int32_t x2,
     content_ += " re";
 }
 
-void PdfWriter::ellipsePath(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry) {
-    const auto kx = static_cast<std::int32_t>(std::lround(rx * kKappa));
-    const auto ky = static_cast<std::int32_t>(std::lround(ry * kKappa));
+void PdfWriter::ellipsePath(std::int64_t cx, std::int64_t cy, std::int64_t rx, std::int64_t ry) {
+    // In 64 bits: a centre and a radius each anywhere in 32 bits may sum beyond them.
+    const auto kx = std::llround(static_cast<double>(rx) * kKappa);
+    const auto ky = std::llround(static_cast<double>(ry) * kKappa);
     point(cx + rx, cy), content_ += "m\r\n";
     point(cx + rx, cy - ky), point(cx + kx, cy - ry), point(cx, cy - ry), content_ += "c\r\n";
     point(cx - kx, cy - ry), point(cx - rx, cy - ky), point(cx - rx, cy), content_ += "c\r\n";
@@ -567,7 +569,8 @@ void PdfWriter::PutPoint(std::int32_t px, std::int32_t py, const cStyle& style) 
     // colour, as the screen sets one pixel there.
     constexpr std::int32_t kDot = 10;
     color(style.ForeColor, false);
-    rectanglePath(px, py, px + kDot, py + kDot);
+    rectanglePath(px, py, static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{px} + kDot, INT32_MAX)),
+                  static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{py} + kDot, INT32_MAX)));
     content_ += " f\r\n";
 }
 
@@ -576,14 +579,19 @@ void PdfWriter::PutCircle(std::int32_t cx, std::int32_t cy, float radius, float,
     // The file has one figure for circles, ellipses and arcs: the whole ellipse of the two
     // radii, the larger one being `radius` as on the screen. An arc prints as its ellipse.
     const auto [rx, ry] = halfAxesOf(radius, aspect);
-    const auto irx = static_cast<std::int32_t>(std::lround(rx)), iry = static_cast<std::int32_t>(std::lround(ry));
+    // Radii within 32 bits; the corners of the box around the ellipse may lie beyond them, so
+    // they are worked out in 64 bits and the hatch, drawn over the page only, takes them clamped.
+    constexpr double kLargest = INT32_MAX;
+    const auto irx = static_cast<std::int64_t>(std::llround(std::clamp(static_cast<double>(rx), -kLargest, kLargest)));
+    const auto iry = static_cast<std::int64_t>(std::llround(std::clamp(static_cast<double>(ry), -kLargest, kLargest)));
+    const auto clamped = [](std::int64_t v) { return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
     const Fill fill = fillOf(style);
     const PenState before = penState();  // the Q below restores it
     content_ += "q\r\n";
     if (fill.kind == Fill::Hatch) {
         content_ += "q\r\n";
         ellipsePath(cx, cy, irx, iry);
-        hatch(fill, cx - irx, cy - iry, cx + irx, cy + iry);
+        hatch(fill, clamped(cx - irx), clamped(cy - iry), clamped(cx + irx), clamped(cy + iry));
     }
     const bool stroked = pen(style.LineStyle);
     if (fill.kind == Fill::Solid) color(fill.color, false);

@@ -100,15 +100,15 @@ private:
     void writeTrailer();
 
     // Content helpers (into the current page's stream).
-    void x(std::int32_t twips);
-    void y(std::int32_t twips);
-    void point(std::int32_t px, std::int32_t py);
+    void x(std::int64_t twips);
+    void y(std::int64_t twips);
+    void point(std::int64_t px, std::int64_t py);
     // The pen of `line`: width, dash pattern, stroke colour. False for an invisible pen.
     bool pen(const cLineStyle& line);
     void color(std::int32_t c, bool stroke);
     int fontIndex(const cStyle& style);
     void rectanglePath(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-    void ellipsePath(std::int32_t cx, std::int32_t cy, std::int32_t rx, std::int32_t ry);
+    void ellipsePath(std::int64_t cx, std::int64_t cy, std::int64_t rx, std::int64_t ry);
     // Lines of a hatch over the box, clipped to the path just written (which it ends).
     void hatch(const Fill& fill, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
     // Paints the path just written: fill (solid) and stroke, with the painting operators of
