@@ -62,7 +62,26 @@ void DomItemWriter::attribute(pugi::xml_node node, std::string_view name, std::s
 
 void DomItemWriter::attribute(std::string_view name, std::string_view value) { attribute(stack_.back(), name, value); }
 
-void DomItemWriter::copy(pugi::xml_node node) { stack_.back().append_copy(node); }
+void DomItemWriter::copy(pugi::xml_node node) {
+    // The copy holds what the text writer writes: characters no document file can hold become
+    // U+FFFD in its text and attributes too.
+    pugi::xml_node copied = stack_.back().append_copy(node);
+    std::string storage;
+    const auto clean = [&](auto item) {
+        const std::string_view value = item.value();
+        if (xmlCharacters(value, storage).data() != value.data()) item.set_value(storage.c_str());
+    };
+    for (pugi::xml_node n = copied; n;) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) clean(n);
+        for (pugi::xml_attribute a : n.attributes()) clean(a);
+        if (pugi::xml_node child = n.first_child()) {
+            n = child;
+            continue;
+        }
+        while (n && n != copied && !n.next_sibling()) n = n.parent();
+        n = n == copied || !n ? pugi::xml_node() : n.next_sibling();
+    }
+}
 
 void DomItemWriter::text(std::string_view name, std::string_view value) {
     pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
