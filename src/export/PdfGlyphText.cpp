@@ -120,17 +120,8 @@ bool PdfWriter::glyphText(std::string_view text, double baseX, double baseY, dou
                 font = p.font, em = p.em;
             }
             const double px = baseX + p.x * cosA + p.y * sinA, py = baseY - p.x * sinA + p.y * cosA;
-            if (sinA != 0 || cosA != 1) {
-                appendFixed3(content_, cosA), content_ += ' ';
-                appendFixed3(content_, sinA), content_ += ' ';
-                appendFixed3(content_, -sinA), content_ += ' ';
-                appendFixed3(content_, cosA), content_ += ' ';
-            } else {
-                content_ += "1.000 0.000 0.000 1.000 ";
-            }
-            appendFixed3(content_, px / 20.0), content_ += ' ';
-            appendFixed3(content_, (pageHeight_ - py) / 20.0);
-            content_ += " Tm\r\n[";
+            textMatrix(sinA != 0 || cosA != 1, cosA, sinA, px, py);
+            content_ += '[';
             open = true, inString = false;
             startX = p.x, startY = p.y, pen = 0;
         }

@@ -391,6 +391,20 @@ const OutputRules& PdfWriter::rules() const {
 
 void PdfWriter::x(std::int64_t twips) { appendTwips(content_, twips); }
 void PdfWriter::y(std::int64_t twips) { appendTwips(content_, pageHeight_ - twips); }
+void PdfWriter::textMatrix(bool turned, double cosA, double sinA, double x, double y) {
+    if (turned) {
+        appendFixed3(content_, cosA), content_ += ' ';
+        appendFixed3(content_, sinA), content_ += ' ';
+        appendFixed3(content_, -sinA), content_ += ' ';
+        appendFixed3(content_, cosA), content_ += ' ';
+    } else {
+        content_ += "1.000 0.000 0.000 1.000 ";
+    }
+    appendFixed3(content_, x / 20.0), content_ += ' ';
+    appendFixed3(content_, (pageHeight_ - y) / 20.0);
+    content_ += " Tm\r\n";
+}
+
 void PdfWriter::point(std::int64_t px, std::int64_t py) { x(px), content_ += ' ', y(py), content_ += ' '; }
 
 void PdfWriter::color(std::int32_t c, bool stroke) {
@@ -673,17 +687,8 @@ void PdfWriter::textRun(std::string_view text, std::int32_t left, std::int32_t t
         content_ += ' ';
         appendFixed3(content_, size);
         content_ += " Tf\r\n";
-        if (rotation) {
-            appendFixed3(content_, cosA), content_ += ' ';
-            appendFixed3(content_, sinA), content_ += ' ';
-            appendFixed3(content_, -sinA), content_ += ' ';
-            appendFixed3(content_, cosA), content_ += ' ';
-        } else {
-            content_ += "1.000 0.000 0.000 1.000 ";
-        }
-        appendFixed3(content_, baseX / 20.0), content_ += ' ';
-        appendFixed3(content_, (pageHeight_ - baseY) / 20.0);
-        content_ += " Tm\r\n(";
+        textMatrix(rotation != 0, cosA, sinA, baseX, baseY);
+        content_ += '(';
         // Encoded straight into the content, then escaped in place: "\", "(" and ")" take a
         // backslash, CR and LF their escapes.
         const std::size_t start = content_.size();

@@ -103,6 +103,9 @@ private:
     void x(std::int64_t twips);
     void y(std::int64_t twips);
     void point(std::int64_t px, std::int64_t py);
+    // A text matrix operator (".. Tm" and a line end): turned by the angle whose cosine and sine
+    // are given, or the plain matrix, placing the text at (x, y) in page twips from the top.
+    void textMatrix(bool turned, double cosA, double sinA, double x, double y);
     // The pen of `line`: width, dash pattern, stroke colour. False for an invisible pen.
     bool pen(const cLineStyle& line);
     void color(std::int32_t c, bool stroke);
