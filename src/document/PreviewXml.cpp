@@ -33,25 +33,6 @@ private:
     throw AutomationError(-98, "Kalder", "Can not load the XML file : " + why);
 }
 
-// Well-formed UTF-8: no stray or missing continuation byte, no overlong form, no surrogate,
-// nothing beyond U+10FFFF.
-bool isUtf8(const char* s) {
-    const auto* p = reinterpret_cast<const unsigned char*>(s);
-    while (*p) {
-        const unsigned c = *p++;
-        if (c < 0x80) continue;
-        const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : -1;
-        if (more < 0) return false;
-        // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
-        const unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-        const unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-        if (*p < lo || *p > hi) return false;
-        for (int k = 0; k < more; ++k, ++p)
-            if ((*p & 0xC0) != 0x80) return false;
-    }
-    return true;
-}
-
 // pugixml keeps the bytes it reads as they are; a document that is not UTF-8 is no XML
 // document, and what was loaded from it would be saved as none either.
 // A DOM handed over by the host was parsed elsewhere: its text is checked here (a document

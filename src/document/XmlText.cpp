@@ -56,6 +56,13 @@ std::size_t referenceAt(std::string_view text, std::size_t i, std::uint64_t& val
 
 }  // namespace
 
+bool isUtf8(std::string_view text) {
+    char32_t cp;
+    for (std::size_t i = 0, n; i < text.size(); i += n)
+        if ((n = utf8Length(text, i, cp)) == 0) return false;
+    return true;
+}
+
 BadCharacter findBadCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);

@@ -20,6 +20,9 @@ struct BadCharacter {
 };
 BadCharacter findBadCharacter(std::string_view text);
 
+// Whether `text` is well-formed UTF-8 (no overlong form, no surrogate, nothing beyond U+10FFFF).
+bool isUtf8(std::string_view text);
+
 // The text with every character a document file cannot hold (control characters other than
 // tab, line feed and carriage return, and bytes that are not UTF-8) replaced by U+FFFD, the
 // replacement character, so that a saved file is one every XML reader accepts. Returns the
