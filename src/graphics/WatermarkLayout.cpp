@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Limits.h"
 #include "kalder/Variant.h"
 
 namespace kalder {
@@ -23,7 +24,9 @@ WatermarkPlacement placeWatermark(std::int32_t pageWidth, std::int32_t pageHeigh
     const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
     const double k = std::min({kDiagonalShare * std::hypot(W, H) / width, W / (width * c + height * s),
                                H / (width * s + height * c)});
-    p.fontSize = static_cast<float>(std::max<std::int32_t>(1, roundToLong(kWatermarkMeasuringSize * k)));
+    // A short text on a large sheet would ask for more than any font has.
+    const double size = std::clamp(kWatermarkMeasuringSize * k, 1.0, double{limits::kFontSizeTwentieths});
+    p.fontSize = static_cast<float>(roundToLong(size));
     return p;
 }
 

@@ -12,7 +12,8 @@
 //   0.8 x diagonal / w                   the text spans 80% of the diagonal,
 //   width  / (w cos a + h sin a)         the turned line still fits across the sheet
 //   height / (w sin a + h cos a)         and down the sheet (this bounds short texts),
-// and the font size is the measuring size x k, rounded to whole twentieths of a point.
+// and the font size is the measuring size x k, rounded to whole twentieths of a point, and no
+// larger than the largest font size (1638 pt; a short text on a sheet of some metres).
 //
 // Start point: rotated text is drawn from the top-left corner of its line. For the text's
 // middle to fall on the sheet's centre (W/2, H/2), with the final width w and line height h,

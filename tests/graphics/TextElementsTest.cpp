@@ -2,6 +2,7 @@
 // references, and the watermark: its frame, turn, size and place (its pixels: PdfPixelsTest).
 #include <functional>
 
+#include "core/Limits.h"
 #include "core/TextMeasurer.h"
 #include "graphics/cPageNo.h"
 #include "support/Ink.h"
@@ -330,6 +331,9 @@ TEST(Watermark, AFrameUnderEverythingTurnedToTheDiagonalLeavesThePositionAloneAn
     EXPECT_EQ(joinedOnly(pageCalls(wide), {"RotatedText"}) + " / " + joinedOnly(pageCalls(narrow), {"RotatedText"}),
               "RotatedText 60 997 FOR INTERNAL USE ONLY - DO NOT DISTRIBUTE font=Arial height=-46 escapement=550 "
               "color=15066597 / RotatedText 0 532 X font=Arial height=-612 escapement=550 color=15066597");
+    // One letter on the largest sheet stops at the largest font size, so the document saves and loads.
+    Preview huge; huge.PageSize(prPSUserDefine); huge.PageWidth(288000); huge.PageHeight(288000); huge.Watermark("X");
+    EXPECT_EQ(watermarkStyle(huge).FontSize, limits::kFontSizeTwentieths);
 }
 
 }  // namespace
