@@ -562,7 +562,10 @@ void PdfWriter::PutRoundRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
     const std::int32_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
     // `radius` is the width of the ellipse that rounds a corner, as device round rectangles
     // take it: the corner's own radius is half of it.
-    radius = std::max(0, std::min({radius / 2, (r - l) / 2, (b - t) / 2}));
+    // The sides in 64 bits: corners far apart may be more than 32 bits apart. The radius is then
+    // at most half of each side, so the points below stay between the corners.
+    radius = static_cast<std::int32_t>(std::max<std::int64_t>(
+            0, std::min({std::int64_t{radius / 2}, (std::int64_t{r} - l) / 2, (std::int64_t{b} - t) / 2})));
     const auto k = static_cast<std::int32_t>(std::lround(radius * (1 - kKappa)));
     const bool stroked = pen(style.LineStyle);
     if (fill.kind == Fill::Solid) color(fill.color, false);
