@@ -117,20 +117,19 @@ void loadDocumentXml(cDocument& doc, pugi::xml_node root) {
 }
 
 pugi::xml_node nodeBeyondDepth(pugi::xml_node root, int depth) {
-    // Walked without recursion: the tree being checked may be as deep as anything.
-    int level = 0;
-    for (pugi::xml_node n = root; n;) {
-        if (n.type() == pugi::node_element && level > depth) return n;
-        if (pugi::xml_node child = n.first_child()) {
-            n = child;
-            ++level;
-            continue;
+    // pugixml walks a tree without recursion: the tree being checked may be as deep as anything.
+    struct Walker : pugi::xml_tree_walker {
+        int limit = 0;
+        pugi::xml_node found;
+        bool for_each(pugi::xml_node& n) override {
+            if (n.type() != pugi::node_element || this->depth() + 1 <= limit) return true;
+            found = n;
+            return false;
         }
-        while (n && n != root && !n.next_sibling()) n = n.parent(), --level;
-        if (!n || n == root) break;
-        n = n.next_sibling();
-    }
-    return {};
+    } walker;
+    walker.limit = depth;
+    root.traverse(walker);
+    return walker.found;
 }
 
 std::string describeOffset(const char* text, std::size_t size, std::ptrdiff_t offset) {

@@ -44,6 +44,33 @@ void ItemWriter::item(std::string_view name, const Variant& value) {
     }
 }
 
+namespace {
+
+// Replaces the characters no document file can hold by U+FFFD in the text and attributes of
+// each node it is given or walks.
+class CharacterCleaner : public pugi::xml_tree_walker {
+public:
+    void clean(pugi::xml_node n) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) replace(n);
+        for (pugi::xml_attribute a : n.attributes()) replace(a);
+    }
+    bool for_each(pugi::xml_node& n) override {
+        clean(n);
+        return true;
+    }
+
+private:
+    template <class Item>
+    void replace(Item item) {
+        const std::string_view value = item.value();
+        if (xmlCharacters(value, storage_).data() != value.data()) item.set_value(storage_.c_str());
+    }
+
+    std::string storage_;
+};
+
+}  // namespace
+
 void DomItemWriter::open(std::string_view name,
                          std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
     pugi::xml_node n = stack_.back().append_child(std::string(name).c_str());
@@ -66,21 +93,9 @@ void DomItemWriter::copy(pugi::xml_node node) {
     // The copy holds what the text writer writes: characters no document file can hold become
     // U+FFFD in its text and attributes too.
     pugi::xml_node copied = stack_.back().append_copy(node);
-    std::string storage;
-    const auto clean = [&](auto item) {
-        const std::string_view value = item.value();
-        if (xmlCharacters(value, storage).data() != value.data()) item.set_value(storage.c_str());
-    };
-    for (pugi::xml_node n = copied; n;) {
-        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) clean(n);
-        for (pugi::xml_attribute a : n.attributes()) clean(a);
-        if (pugi::xml_node child = n.first_child()) {
-            n = child;
-            continue;
-        }
-        while (n && n != copied && !n.next_sibling()) n = n.parent();
-        n = n == copied || !n ? pugi::xml_node() : n.next_sibling();
-    }
+    CharacterCleaner cleaner;
+    cleaner.clean(copied);
+    copied.traverse(cleaner);  // without recursion, however deep the copy
 }
 
 void DomItemWriter::text(std::string_view name, std::string_view value) {
