@@ -1,7 +1,6 @@
 #include "core/DrawingLayer.h"
 
 #include <climits>
-
 #include <cmath>
 
 #include "kalder/AutomationError.h"

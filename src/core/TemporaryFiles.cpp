@@ -2,10 +2,9 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstring>
 #include <unistd.h>
-
-#include <climits>
 
 namespace kalder {
 

@@ -7,7 +7,6 @@
 #include "kalder/Preview.h"
 
 #include "core/Limits.h"
-
 #include "core/Twips.h"
 #include "document/cDocument.h"
 
